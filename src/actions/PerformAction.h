@@ -1,0 +1,3 @@
+#pragma once
+// The end of a countdown: carry out what the action box says at this moment.
+void PerformAction();
