@@ -233,7 +233,7 @@ std::uint32_t GetFileAttributesA(const char* fileName) {
 Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
   Record("CreateToolhelp32Snapshot", flags, processId);
   nextProcess = 0;
-  return Fake().snapshotFails ? INVALID_HANDLE_VALUE : 0x9010;
+  return Fake().snapshotFails ? INVALID_HANDLE_VALUE : Fake().snapshot;
 }
 
 Bool Process32First(Handle snapshot, ProcessEntry32* entry) {

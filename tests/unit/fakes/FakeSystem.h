@@ -80,6 +80,7 @@ struct FakeSystem {
 
   // Processes and windows
   bool snapshotFails = false;
+  platform::Handle snapshot = 0x9010;  // what a snapshot that does not fail returns
   std::vector<FakeProcess> processes;
   std::vector<FakeWindow> windows;
   bool openProcessFails = false;
