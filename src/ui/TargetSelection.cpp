@@ -1,0 +1,100 @@
+#include "ui/TargetSelection.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/Texts.h"
+#include "platform/Platform.h"
+#include "ui/Controls.h"
+#include "ui/TextSearch.h"
+
+namespace {
+
+bool ActionIs(const char* action) { return ReadProperty(ControlId::组合框1, ControlProperty::Text) == action; }
+
+// Once shown, the label and the target box stay shown and enabled for the rest of the run.
+void ShowTargetBox() {
+  WriteProperty(ControlId::标签2, ControlProperty::Visible, true);
+  WriteProperty(ControlId::编辑框2, ControlProperty::Visible, true);
+  WriteProperty(ControlId::编辑框2, ControlProperty::Disabled, false);
+}
+
+void ShowNoTargetMessage() {
+  platform::MessageBoxA(0, texts::kNoTargetChosen, texts::kMessageCaption, platform::MB_OK | platform::MB_TASKMODAL);
+}
+
+// The dialog's one filter: its description, the empty pattern, and the empty entry that ends
+// the list.
+std::string FilterList() {
+  std::string filter = texts::kFileFilterDescription;
+  filter.append(3, '\0');
+  return filter;
+}
+
+constexpr std::uint32_t kDialogFlags = platform::OFN_HIDEREADONLY | platform::OFN_OVERWRITEPROMPT |
+                                       platform::OFN_EXPLORER | platform::OFN_ENABLESIZING;
+
+}  // namespace
+
+void ActionSelected() {
+  if (ActionIs(texts::kActionRunProgram)) {
+    ShowTargetBox();
+    OpenFileDialog();
+    // Read afresh: a cancel keeps the earlier path, which is then used as if chosen now.
+    const std::string fileName = ReadProperty(ControlId::通用对话框2, ControlProperty::FileName);
+    if (!fileName.empty()) {
+      WriteProperty(ControlId::编辑框2, ControlProperty::Text, fileName);
+      SetStatusText(0, fileName);
+    } else {
+      ShowNoTargetMessage();
+    }
+  }
+  // Read again: the boxes may have changed while the dialog or the message box was open.
+  if (!ActionIs(texts::kActionCloseProgram)) return;
+
+  ShowTargetBox();
+  OpenFileDialog();
+  const std::string fileName = ReadProperty(ControlId::通用对话框2, ControlProperty::FileName);
+  if (fileName.empty()) {
+    ShowNoTargetMessage();
+    return;
+  }
+  // The close action compares this with the running programs' executable names, so it must be
+  // the whole bare name, however deep or long the path.
+  WriteProperty(ControlId::编辑框2, ControlProperty::Text, BareFileName(fileName));
+  SetStatusText(0, fileName);
+}
+
+bool OpenFileDialog() {
+  const std::string filter = FilterList();
+  char file[platform::kMaxPath] = {};
+  const std::string current = ReadProperty(ControlId::通用对话框2, ControlProperty::FileName);
+  std::memcpy(file, current.data(), current.size() < sizeof file ? current.size() : sizeof file - 1);
+
+  platform::OpenFileNameA request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = MainWindowHandle();
+  request.lpstrFilter = filter.c_str();
+  request.nFilterIndex = 1;
+  request.lpstrFile = file;
+  request.nMaxFile = sizeof file;
+  request.lpstrTitle = nullptr;
+  request.lpstrInitialDir = nullptr;
+  request.lpstrDefExt = texts::kDefaultExtension;
+  request.Flags = kDialogFlags;
+
+  // The dialog is modal to the main window: no clicks reach it meanwhile, and the focus returns
+  // to where it was.
+  const platform::Handle mainWindow = MainWindowHandle();
+  const platform::Handle focused = platform::GetFocus();
+  const bool disabledHere = platform::IsWindowEnabled(mainWindow) != 0;
+  if (disabledHere) platform::EnableWindow(mainWindow, 0);
+  const platform::Bool confirmed = platform::GetOpenFileNameA(&request);
+  if (disabledHere) platform::EnableWindow(mainWindow, 1);
+  if (platform::IsWindow(focused)) platform::SetFocus(focused);
+
+  if (!confirmed) return false;
+  file[sizeof file - 1] = '\0';
+  WriteProperty(ControlId::通用对话框2, ControlProperty::FileName, std::string(file));
+  return true;
+}
