@@ -341,6 +341,63 @@ TEST_F(CountdownTest, HoursModeIgnoresLaterEditsOfTheAmountAndUnit) {
   EXPECT_EQ(Period(ControlId::时钟2), 0);
 }
 
+// ---- The end ----
+
+int CallsStartingWith(const std::vector<std::string>& calls, const std::string& prefix) {
+  int count = 0;
+  for (const std::string& call : calls) count += call.rfind(prefix, 0) == 0;
+  return count;
+}
+
+struct EndingCase {
+  const char* amount;
+  const char* unit;
+  ControlId timer;
+};
+
+const EndingCase kOneMinuteCountdowns[] = {
+    {"1", texts::kUnitMinutes, ControlId::时钟2},
+    {"0.02", texts::kUnitHours, ControlId::时钟1},  // 1.2 minutes: one whole minute
+};
+
+TEST_F(CountdownTest, TheEndingTickCarriesOutTheActionExactlyOnce) {
+  for (const EndingCase& c : kOneMinuteCountdowns) {
+    SCOPED_TRACE(c.unit);
+    ResetFake();
+    Choose(ControlId::组合框1, texts::kActionShutdown);
+    Start(c.amount, c.unit);
+    for (int second = 1; second < 60; ++second)
+      c.timer == ControlId::时钟2 ? MinutesTick() : HoursTick();
+    EXPECT_EQ(CallsStartingWith(fake.calls, "ExitWindowsEx("), 0);
+    c.timer == ControlId::时钟2 ? MinutesTick() : HoursTick();
+    EXPECT_EQ(CallsStartingWith(fake.calls, "ExitWindowsEx("), 1);
+    EXPECT_EQ(Period(c.timer), 0);
+    EXPECT_EQ(MinutesTicks(10) + HoursTicks(10), 0);
+    EXPECT_EQ(CallsStartingWith(fake.calls, "ExitWindowsEx("), 1);
+  }
+}
+
+TEST_F(CountdownTest, TheTimerIsStoppedBeforeTheActionRuns) {
+  // Starting a program ends this one inside the action (the fake's ExitProcess throws), so
+  // whatever the tick does after the action never happens: the timer must be stopped already.
+  for (const EndingCase& c : kOneMinuteCountdowns) {
+    SCOPED_TRACE(c.unit);
+    ResetFake();
+    Choose(ControlId::组合框1, texts::kActionRunProgram);
+    SetText(ControlId::编辑框2, "C:\\tools\\a.exe");
+    Start(c.amount, c.unit);
+    bool exited = false;
+    try {
+      for (int second = 1; second <= 60; ++second) c.timer == ControlId::时钟2 ? MinutesTick() : HoursTick();
+    } catch (const ProgramExited&) {
+      exited = true;
+    }
+    EXPECT_TRUE(exited);
+    EXPECT_EQ(CallsStartingWith(fake.calls, "CreateProcessA("), 1);
+    EXPECT_EQ(Period(c.timer), 0);
+  }
+}
+
 // ---- Cancel ----
 
 TEST_F(CountdownTest, CancelStopsBothTimersAndEmptiesTheStatusButKeepsTheAmount) {
