@@ -17,10 +17,9 @@ import os
 import struct
 import zlib
 
-# Colours (R, G, B) of the full-colour images.
+# Colours (R, G, B) of the full-colour images. Flat fills keep the PNG image small.
 TRUE_COLOUR = {
-    "face_centre": (255, 255, 255),
-    "face_edge": (228, 222, 236),
+    "face": (255, 255, 255),
     "rim": (59, 52, 71),
     "plum_top": (170, 62, 150),
     "plum_bottom": (108, 28, 100),
@@ -30,8 +29,7 @@ TRUE_COLOUR = {
 
 # The same motif in colours of the standard 16-colour palette, drawn without soft edges.
 SIXTEEN_COLOUR = {
-    "face_centre": (255, 255, 255),
-    "face_edge": (255, 255, 255),
+    "face": (255, 255, 255),
     "rim": (0, 0, 0),
     "plum_top": (128, 0, 128),
     "plum_bottom": (128, 0, 128),
@@ -146,8 +144,7 @@ def render(size, colours=TRUE_COLOUR, hard=False):
                 alpha = out_a
 
             d_face = sd_disc(x, y, c, c, p["face"])
-            radial = clamp01(math.hypot(x - c, y - c) / p["face"])
-            over(mix(k["face_centre"], k["face_edge"], radial * radial), cover(d_face))
+            over(k["face"], cover(d_face))
             # The rim is the face's outer band.
             over(k["rim"], cover(d_face) * cover(-d_face - p["rim"]))
             for (ax, ay, bx, by, hw) in ticks:
