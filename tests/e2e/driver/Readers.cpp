@@ -1,0 +1,214 @@
+#include "driver/Readers.h"
+
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "driver/Target.h"
+
+namespace driver {
+
+namespace {
+
+// A buffer inside the program's process, for the messages that Wine passes as raw pointers.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND owner, SIZE_T size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
+  std::vector<char> Read() const {
+    std::vector<char> bytes(size_);
+    SIZE_T got = 0;
+    if (address_) ReadProcessMemory(process_, address_, bytes.data(), size_, &got);
+    bytes.resize(got);
+    return bytes;
+  }
+
+ private:
+  SIZE_T size_;
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+};
+
+unsigned long long Handle(HWND window) { return reinterpret_cast<uintptr_t>(window); }
+
+std::string ClassOf(HWND window) {
+  char name[128] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// Wine 8 answers a cross-process CB_GETLBTEXT in the A form with UTF-16, so ask in the W form.
+std::string ComboItem(HWND combo, int index) {
+  LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+  if (length == CB_ERR) return std::string();
+  std::vector<wchar_t> wide(length + 1);
+  SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+  char bytes[512] = {};
+  WideCharToMultiByte(936, 0, wide.data(), -1, bytes, sizeof bytes, nullptr, nullptr);
+  return bytes;
+}
+
+void PrintRect(HWND window, HWND parent) {
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf(" sx=%ld sy=%ld", r.left, r.top);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  std::printf(" x=%ld y=%ld w=%ld h=%ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+void PrintMainWindow(HWND main) {
+  RECT outer, client;
+  GetWindowRect(main, &outer);
+  GetClientRect(main, &client);
+  std::printf("main hwnd=0x%llx class=%s title=%s x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld screenw=%d screenh=%d"
+              " visible=%d enabled=%d style=0x%lx exstyle=0x%lx owner=0x%llx bigicon=%d smallicon=%d\n",
+              Handle(main), ClassOf(main).c_str(), Hex(WindowText(main)).c_str(), outer.left,
+              outer.top, outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom,
+              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), IsWindowVisible(main) ? 1 : 0,
+              IsWindowEnabled(main) ? 1 : 0, static_cast<unsigned long>(GetWindowLongA(main, GWL_STYLE)),
+              static_cast<unsigned long>(GetWindowLongA(main, GWL_EXSTYLE)),
+              Handle(GetWindow(main, GW_OWNER)), SendMessageA(main, WM_GETICON, ICON_BIG, 0) ? 1 : 0,
+              SendMessageA(main, WM_GETICON, ICON_SMALL, 0) ? 1 : 0);
+}
+
+void PrintControl(HWND main, const char* label, int id) {
+  HWND control = FindChild(main, id);
+  std::printf("ctl %s id=%d", label, id);
+  if (!control) {
+    std::printf(" missing=1\n");
+    return;
+  }
+  HWND parent = GetParent(control);
+  const std::string className = ClassOf(control);
+  std::printf(" class=%s parent=%d", className.c_str(), parent == main ? 0 : IdOf(parent));
+  PrintRect(control, parent);
+  const LONG style = GetWindowLongA(control, GWL_STYLE);
+  std::printf(" visible=%d shown=%d enabled=%d style=0x%lx exstyle=0x%lx text=%s",
+              IsWindowVisible(control) ? 1 : 0, (style & WS_VISIBLE) ? 1 : 0, IsWindowEnabled(control) ? 1 : 0,
+              static_cast<unsigned long>(style), static_cast<unsigned long>(GetWindowLongA(control, GWL_EXSTYLE)),
+              Hex(WindowText(control)).c_str());
+  if (lstrcmpiA(className.c_str(), "ComboBox") == 0) {
+    const int count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
+    const int selection = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+    std::printf(" sel=%d seltext=%s items=", selection, Hex(selection >= 0 ? ComboItem(control, selection) : "").c_str());
+    for (int i = 0; i < count; ++i) std::printf("%s%s", i ? "," : "", Hex(ComboItem(control, i)).c_str());
+    if (count == 0) std::printf("-");
+  } else if (lstrcmpiA(className.c_str(), "Edit") == 0) {
+    std::printf(" limit=%ld", static_cast<long>(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)));
+  } else if (lstrcmpiA(className.c_str(), UPDOWN_CLASSA) == 0) {
+    const LRESULT range = SendMessageA(control, UDM_GETRANGE, 0, 0);
+    std::printf(" lower=%d upper=%d", static_cast<short>(HIWORD(range)), static_cast<short>(LOWORD(range)));
+  }
+  std::printf("\n");
+}
+
+void PrintZOrder(const char* name, HWND parent) {
+  std::printf("zorder %s ids=", name);
+  bool first = true;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    std::printf("%s%d", first ? "" : ",", GetDlgCtrlID(child));
+    first = false;
+  }
+  std::printf("%s\n", first ? "-" : "");
+}
+
+void PrintFocus(HWND main) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+  std::printf("focus id=%d class=%s active=%d\n", info.hwndFocus ? IdOf(info.hwndFocus) : -1,
+              info.hwndFocus ? ClassOf(info.hwndFocus).c_str() : "-", info.hwndActive == main ? 1 : 0);
+}
+
+void PrintStatusBar(HWND statusBar) {
+  if (!statusBar) {
+    std::printf("status missing=1\n");
+    return;
+  }
+  RemoteBuffer edges(statusBar, 64 * sizeof(int));
+  const int parts = static_cast<int>(SendMessageA(statusBar, SB_GETPARTS, 64, edges.address()));
+  std::vector<char> raw = edges.Read();
+  std::printf("status parts=%d edges=", parts);
+  for (int i = 0; i < parts && (i + 1) * sizeof(int) <= raw.size(); ++i)
+    std::printf("%s%d", i ? "," : "", reinterpret_cast<const int*>(raw.data())[i]);
+  const LRESULT lengthAndType = SendMessageA(statusBar, SB_GETTEXTLENGTHA, 0, 0);
+  std::printf(" type=%d simple=%d text=%s\n", HIWORD(lengthAndType),
+              static_cast<int>(SendMessageA(statusBar, SB_ISSIMPLE, 0, 0)), Hex(StatusText(statusBar)).c_str());
+}
+
+std::string StatusText(HWND statusBar) {
+  const LRESULT lengthAndType = SendMessageA(statusBar, SB_GETTEXTLENGTHA, 0, 0);
+  RemoteBuffer text(statusBar, LOWORD(lengthAndType) + 16);
+  SendMessageA(statusBar, SB_GETTEXTA, 0, text.address());
+  std::vector<char> bytes = text.Read();
+  bytes.push_back('\0');
+  return bytes.data();
+}
+
+void WatchStatus(HWND statusBar, int durationMs) {
+  const DWORD start = GetTickCount();
+  std::string last = StatusText(statusBar);
+  std::printf("change t=0 text=%s\n", Hex(last).c_str());
+  while (GetTickCount() - start < static_cast<DWORD>(durationMs)) {
+    Sleep(10);
+    std::string now = StatusText(statusBar);
+    if (now == last) continue;
+    last = now;
+    std::printf("change t=%lu text=%s\n", GetTickCount() - start, Hex(now).c_str());
+  }
+}
+
+void PrintMessageBox(HWND main) {
+  HWND box = FindMessageBox();
+  if (!box) {
+    std::printf("msgbox found=0\n");
+    return;
+  }
+  RECT r;
+  GetWindowRect(box, &r);
+  std::printf("msgbox found=1 caption=%s text=%s owner=0x%llx mainenabled=%d x=%ld y=%ld w=%ld h=%ld buttons=",
+              Hex(WindowText(box)).c_str(), Hex(WindowText(GetDlgItem(box, 0xFFFF))).c_str(),
+              Handle(GetWindow(box, GW_OWNER)), main && IsWindowEnabled(main) ? 1 : 0, r.left, r.top,
+              r.right - r.left, r.bottom - r.top);
+  bool first = true;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (lstrcmpiA(ClassOf(child).c_str(), "Button") != 0 || !IsWindowVisible(child)) continue;
+    std::printf("%s%d:%s", first ? "" : ",", GetDlgCtrlID(child), Hex(WindowText(child)).c_str());
+    first = false;
+  }
+  HWND icon = GetDlgItem(box, 0x440);
+  std::printf("%s icon=%d\n", first ? "-" : "", icon && IsWindowVisible(icon) ? 1 : 0);
+}
+
+void PrintProcesses() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+    std::printf("proc pid=%lu name=%s\n", entry.th32ProcessID, Hex(entry.szExeFile).c_str());
+  CloseHandle(snapshot);
+}
+
+}  // namespace driver
