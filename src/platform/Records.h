@@ -123,7 +123,8 @@ constexpr std::uint32_t OFN_EXPLORER = 0x80000;
 constexpr std::uint32_t OFN_ENABLESIZING = 0x800000;
 constexpr std::uint32_t KEY_QUERY_VALUE = 1;
 constexpr std::int32_t ERROR_SUCCESS = 0;
-constexpr Handle HKEY_CLASSES_ROOT = static_cast<Handle>(static_cast<std::uintptr_t>(0x80000000u));
+// Sign-extended on 64-bit targets, as <winreg.h> defines it: (HKEY)(ULONG_PTR)(LONG)0x80000000.
+constexpr Handle HKEY_CLASSES_ROOT = static_cast<Handle>(static_cast<std::intptr_t>(-0x7FFFFFFF - 1));
 constexpr Handle INVALID_HANDLE_VALUE = ~static_cast<Handle>(0);
 constexpr std::uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFFu;
 constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
