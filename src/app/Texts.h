@@ -43,8 +43,9 @@ inline constexpr char kTipOk[] = "点此确定按钮开始倒计时.";
 inline constexpr char kTipCancel[] = "取消倒计时.";
 inline constexpr char kTipTarget[] = "要运行程序的路径.";
 
-// Hyperlink: the maker's name, then the host of a placeholder address that belongs to nobody.
-inline constexpr char kLinkCaption[] = "Plumweir：plumweir.example";
-inline constexpr char kLinkAddress[] = "http://plumweir.example/";
+// Hyperlink: the maker's name, then the host of a placeholder address that belongs to nobody
+// (".test" is reserved for that); short enough to fit the link's 141 pixels.
+inline constexpr char kLinkCaption[] = "Plumweir：plumweir.test";
+inline constexpr char kLinkAddress[] = "http://plumweir.test/";
 
 }  // namespace texts
