@@ -30,6 +30,8 @@ def _value(key, value):
         if value == "-":
             return []
         return [(int(i), unhex(t)) for i, t in (b.split(":") for b in value.split(","))]
+    if key == "images":
+        return value.split(",") if value else []
     if key == "edges":
         return [int(v) for v in value.split(",") if v]
     try:
@@ -54,6 +56,7 @@ class Reading:
         self.status = None
         self.msgbox = None
         self.processes = []  # exe names as bytes
+        self.file_icon = None
         self.error = None
         self.lines = []      # (kind, label, fields) in the order printed
         for line in output.replace("\r", "").splitlines():
@@ -84,6 +87,8 @@ class Reading:
                 self.status = fields
             elif kind == "msgbox":
                 self.msgbox = fields
+            elif kind == "fileicon":
+                self.file_icon = fields
             elif kind == "proc":
                 self.processes.append(fields["name"])
 

@@ -39,7 +39,7 @@ class MessagesTest(ProgramTestCase):
         if screenshot:
             self.screenshot(screenshot, reading)
         # Nothing changes, and no timer runs: the status bar stays empty past a tick's time.
-        reading = self.drive("closemsgbox", "sleep=1200", "dump")
+        reading = self.drive("closemsgbox", "sleep=1100", "dump")
         self.assertFalse(reading.msgbox["found"], "the message box is gone")
         self.assertEqual(reading.main["enabled"], 1, "the window takes input again")
         self.assertEqual(reading.control(OK)["enabled"], 1, "OK still enabled")

@@ -1,13 +1,12 @@
 """The loaded window as a user finds it: title, size and place, every control, z-order, focus,
 colours and the keys that act at window level."""
 
-from program import CANCEL, ID, OK, TITLE, ProgramTestCase
+from program import CANCEL, ID, OK, TITLE, ProgramTestCase, hexed
 from xinput import colour_histogram
 
 WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX = 0xC00000, 0x80000, 0x20000
 WS_CLIPCHILDREN, WS_THICKFRAME, WS_MAXIMIZEBOX, WS_TABSTOP = 0x2000000, 0x40000, 0x10000, 0x10000
 WS_EX_WINDOWEDGE, WS_EX_CLIENTEDGE, WS_EX_STATICEDGE = 0x100, 0x200, 0x20000
-WS_VSCROLL = 0x200000
 ES_CENTER, ES_AUTOHSCROLL = 0x1, 0x80
 BS_TYPEMASK, BS_PUSHBUTTON, BS_GROUPBOX = 0xF, 0x0, 0x7
 BS_CENTER, BS_VCENTER, BS_MULTILINE = 0x300, 0xC00, 0x2000
@@ -102,7 +101,6 @@ class LoadedWindowTest(ProgramTestCase):
                 self.assertText(c["seltext"], selected, "selected item")
                 self.assertEqual(c["style"] & 3, CBS_DROPDOWNLIST)
                 self.assertFalse(c["style"] & CBS_SORT, "not sorted")
-                self.assertTrue(c["style"] & WS_VSCROLL)
                 self.assertTrue(c["style"] & WS_TABSTOP)
         for name in ("按钮1", "按钮2"):
             with self.subTest(control=name):
@@ -139,15 +137,42 @@ class LoadedWindowTest(ProgramTestCase):
         self.assertEqual(self.reading.focus["id"], OK)
         self.assertEqual(self.reading.focus["active"], 1, "the window is active")
 
-    def test_amount_box_is_white_on_black(self):
+    def test_colours(self):
         path = self.screenshot("loaded-colours", self.reading)
-        box, main = self.control("编辑框1"), self.reading.main
-        # Inside the sunken border, relative to the screenshot of the window.
-        inner = (box["sx"] - main["x"] + 3, box["sy"] - main["y"] + 3, box["w"] - 6, box["h"] - 6)
-        colours = colour_histogram(self.session, path, inner)
-        total = sum(colours.values())
-        self.assertGreater(colours.get((0, 0, 0), 0), total // 2, "mostly black background: %s" % colours)
-        self.assertGreater(colours.get((255, 255, 255), 0), 0, "white text: %s" % colours)
+        main = self.reading.main
+
+        def area(control, left, top, width, height):
+            """Colours of an area given relative to a control's top-left corner."""
+            rect = (control["sx"] - main["x"] + left, control["sy"] - main["y"] + top, width, height)
+            return colour_histogram(self.session, path, rect)
+
+        box = self.control("编辑框1")
+        colours = area(box, 3, 3, box["w"] - 6, box["h"] - 6)  # inside the sunken border
+        self.assertGreater(colours.get((0, 0, 0), 0), sum(colours.values()) // 2,
+                           "the amount box: mostly black background: %s" % colours)
+        self.assertTrue(any(min(c) >= 200 for c in colours), "the amount box: white text: %s" % colours)
+
+        face = main["btnface"]
+        face = (face & 0xFF, face >> 8 & 0xFF, face >> 16 & 0xFF)
+        frame, bar = self.control("分组框1"), self.control("状态条1")
+        blank = {
+            # below the amount box and its spin control, inside the frame box's border
+            "frame box": area(frame, box["x"] + 2, box["y"] + box["h"] + 2, 50, 5),
+            # between the frame box and the status bar, left of the hyperlink
+            "window": area(bar, 10, frame["y"] + frame["h"] - bar["y"] + 4, 200, 4),
+        }
+        for where, colours in blank.items():
+            with self.subTest(where=where):
+                self.assertEqual(set(colours), {face}, "plain COLOR_BTNFACE background")
+
+    def test_program_file_icon_has_eight_images(self):
+        exe = self.session.config.exe
+        windows_path = "Z:" + exe.replace("/", "\\")
+        icon = self.drive("fileicon=%s" % hexed(windows_path)).file_icon
+        self.assertEqual(icon["found"], 1, "an icon in the program file")
+        self.assertEqual(sorted(icon["images"]),
+                         sorted(["48x48x4", "48x48x8", "32x32x8", "16x16x8",
+                                 "128x128x32", "48x48x32", "32x32x32", "16x16x32"]))
 
 
 class WindowKeysTest(ProgramTestCase):

@@ -22,7 +22,7 @@ class XInput:
         self.click(control["sx"] + control["w"] // 2, control["sy"] + control["h"] // 2)
 
     def type(self, text):
-        self.session.x11(["xdotool", "type", "--delay", "40", text])
+        self.session.x11(["xdotool", "type", "--delay", "40", "--", text])
 
     def key(self, *keys):
         self.session.x11(["xdotool", "key", "--delay", "40", *keys])

@@ -20,6 +20,7 @@
 //   close                WM_CLOSE to the main window
 //   waitgone[=ms]        wait until the main window no longer exists
 //   sleep=ms
+//   fileicon=HEXPATH     the icon images in a program file (path as hex GBK bytes)
 //
 // Output: one line per reading, "kind key=value ...", texts as hex GBK bytes ("-" = empty).
 // Exit code 2 when the main window (or a message box that was waited for) is not there.
@@ -113,6 +114,8 @@ int main(int argc, char** argv) {
 
     if (name == "sleep") {
       Sleep(Arg(args, 0, 0));
+    } else if (name == "fileicon") {
+      PrintFileIcon(Unhex(args.empty() ? "-" : args[0]));
     } else if (name == "procs") {
       PrintProcesses();
     } else if (name == "waitgone") {

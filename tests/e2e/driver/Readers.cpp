@@ -83,14 +83,14 @@ void PrintMainWindow(HWND main) {
   GetWindowRect(main, &outer);
   GetClientRect(main, &client);
   std::printf("main hwnd=0x%llx class=%s title=%s x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld screenw=%d screenh=%d"
-              " visible=%d enabled=%d style=0x%lx exstyle=0x%lx owner=0x%llx bigicon=%d smallicon=%d\n",
+              " visible=%d enabled=%d style=0x%lx exstyle=0x%lx owner=0x%llx bigicon=%d smallicon=%d btnface=0x%06lx\n",
               Handle(main), ClassOf(main).c_str(), Hex(WindowText(main)).c_str(), outer.left,
               outer.top, outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom,
               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), IsWindowVisible(main) ? 1 : 0,
               IsWindowEnabled(main) ? 1 : 0, static_cast<unsigned long>(GetWindowLongA(main, GWL_STYLE)),
               static_cast<unsigned long>(GetWindowLongA(main, GWL_EXSTYLE)),
               Handle(GetWindow(main, GW_OWNER)), SendMessageA(main, WM_GETICON, ICON_BIG, 0) ? 1 : 0,
-              SendMessageA(main, WM_GETICON, ICON_SMALL, 0) ? 1 : 0);
+              SendMessageA(main, WM_GETICON, ICON_SMALL, 0) ? 1 : 0, static_cast<unsigned long>(GetSysColor(COLOR_BTNFACE)));
 }
 
 void PrintControl(HWND main, const char* label, int id) {
@@ -198,8 +198,8 @@ void PrintMessageBox(HWND main) {
     std::printf("%s%d:%s", first ? "" : ",", GetDlgCtrlID(child), Hex(WindowText(child)).c_str());
     first = false;
   }
-  HWND icon = GetDlgItem(box, 0x440);
-  std::printf("%s icon=%d\n", first ? "-" : "", icon && IsWindowVisible(icon) ? 1 : 0);
+  HWND icon = GetDlgItem(box, 0x440);  // the message box's icon control
+  std::printf("%s icon=%d\n", first ? "-" : "", icon && SendMessageA(icon, STM_GETICON, 0, 0) ? 1 : 0);
 }
 
 void PrintProcesses() {
@@ -209,6 +209,51 @@ void PrintProcesses() {
   for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
     std::printf("proc pid=%lu name=%s\n", entry.th32ProcessID, Hex(entry.szExeFile).c_str());
   CloseHandle(snapshot);
+}
+
+}  // namespace driver
+
+namespace driver {
+
+void PrintFileIcon(const std::string& path) {
+  HMODULE file = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC group = file ? FindResourceA(file, MAKEINTRESOURCEA(1), RT_GROUP_ICON) : nullptr;
+  if (!group && file) {
+    // The icon's resource name is the program's business: take the first icon group.
+    EnumResourceNamesA(file, RT_GROUP_ICON,
+                       [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) -> BOOL {
+                         *reinterpret_cast<LPSTR*>(found) = name;
+                         return FALSE;
+                       },
+                       reinterpret_cast<LONG_PTR>(&group));
+    group = group ? FindResourceA(file, reinterpret_cast<LPCSTR>(group), RT_GROUP_ICON) : nullptr;
+  }
+  const BYTE* dir = group ? static_cast<const BYTE*>(LockResource(LoadResource(file, group))) : nullptr;
+  if (!dir) {
+    std::printf("fileicon found=0\n");
+    return;
+  }
+  const int count = dir[4] | dir[5] << 8;
+  std::printf("fileicon found=1 count=%d images=", count);
+  for (int i = 0; i < count; ++i) {
+    const BYTE* entry = dir + 6 + 14 * i;  // GRPICONDIRENTRY, packed
+    const int width = entry[0] ? entry[0] : 256;
+    const int height = entry[1] ? entry[1] : 256;
+    int bits = entry[6] | entry[7] << 8;
+    const int id = entry[12] | entry[13] << 8;
+    HRSRC image = FindResourceA(file, MAKEINTRESOURCEA(id), RT_ICON);
+    const BYTE* data = image ? static_cast<const BYTE*>(LockResource(LoadResource(file, image))) : nullptr;
+    if (bits == 0 && data) {
+      // PNG: bit depth times channels of the IHDR chunk; otherwise BITMAPINFOHEADER.biBitCount.
+      if (data[0] == 0x89 && data[1] == 'P')
+        bits = data[24] * (data[25] == 6 ? 4 : data[25] == 2 ? 3 : 1);
+      else
+        bits = data[14] | data[15] << 8;
+    }
+    std::printf("%s%dx%dx%d", i ? "," : "", width, height, bits);
+  }
+  std::printf("\n");
+  FreeLibrary(file);
 }
 
 }  // namespace driver

@@ -20,5 +20,7 @@ std::string StatusText(HWND statusBar);  // part 0
 void WatchStatus(HWND statusBar, int durationMs);
 void PrintMessageBox(HWND main);
 void PrintProcesses();
+// The icon group in a program file's resources: "WxHxBITS" per image.
+void PrintFileIcon(const std::string& path);
 
 }  // namespace driver
