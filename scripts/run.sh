@@ -66,7 +66,7 @@ echo "Screenshot of its window: $shot"
 
 # Close it as a user would (Alt+F4 with the pointer over the window), then wait for its end.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --sync $((X + 100)) $((Y + 8)) key alt+F4
+xdotool mousemove $((X + 100)) $((Y + 8)) key alt+F4
 for _ in $(seq 50); do
   kill -0 "$program" 2>/dev/null || break
   sleep 0.2

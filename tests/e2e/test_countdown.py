@@ -112,7 +112,6 @@ class CloseDuringCountdownTest(ProgramTestCase):
 
     def test_alt_f4(self):
         self.start_and_wait_for_a_tick()
-        main = self.dump().main
-        self.session.x11(["xdotool", "mousemove", "--sync", str(main["x"] + 150), str(main["y"] + 8)])
+        self.x.point_at_caption(self.dump().main)
         self.x.key("alt+F4")
         self.assertEndedAlone()

@@ -43,6 +43,7 @@ class LoadedWindowTest(ProgramTestCase):
         return self.reading.control(ID[name])
 
     def test_title_size_place_and_frame(self):
+        self.screenshot("loaded", self.reading)
         main = self.reading.main
         self.assertText(main["title"], TITLE, "title")
         self.assertEqual((main["w"], main["h"]), (416, 133), "outer size")
@@ -58,7 +59,6 @@ class LoadedWindowTest(ProgramTestCase):
         self.assertEqual(main["owner"], 0, "a top-level window of its own")
         self.assertEqual((main["visible"], main["enabled"]), (1, 1))
         self.assertEqual((main["bigicon"], main["smallicon"]), (1, 1), "big and small icons")
-        self.screenshot("loaded", self.reading)
 
     def test_every_control(self):
         for name, cls, parent, x, y, w, h, visible, enabled, text in EXPECTED_CONTROLS:
@@ -180,9 +180,7 @@ class WindowKeysTest(ProgramTestCase):
 
     def setUp(self):
         super().setUp()
-        main = self.dump().main
-        # Keyboard input follows the pointer on a bare X server; rest it on the caption.
-        self.session.x11(["xdotool", "mousemove", "--sync", str(main["x"] + 150), str(main["y"] + 8)])
+        self.x.point_at_caption(self.dump().main)
 
     def buttons_enabled(self):
         reading = self.drive("read=%d" % OK, "read=%d" % CANCEL)

@@ -15,11 +15,16 @@ class XInput:
         self.session = session
 
     def click(self, x, y):
-        self.session.x11(["xdotool", "mousemove", "--sync", str(x), str(y), "click", "1"])
+        self.session.x11(["xdotool", "mousemove", str(x), str(y), "click", "1"])
 
     def click_centre(self, control):
         """A left click in the middle of a control read by the driver (sx, sy, w, h)."""
         self.click(control["sx"] + control["w"] // 2, control["sy"] + control["h"] // 2)
+
+    def point_at_caption(self, main):
+        """Rests the pointer on the window's caption: on a bare X server keys go to the window
+        under the pointer. main: the window as read by the driver."""
+        self.session.x11(["xdotool", "mousemove", str(main["x"] + 150), str(main["y"] + 8)])
 
     def type(self, text):
         self.session.x11(["xdotool", "type", "--delay", "40", "--", text])
