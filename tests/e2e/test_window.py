@@ -1,8 +1,12 @@
 """The loaded window as a user finds it: title, size and place, every control, z-order, focus,
 colours and the keys that act at window level."""
 
+import os
+
 from program import CANCEL, ID, OK, TITLE, ProgramTestCase, hexed
-from xinput import colour_histogram
+from xinput import colour_histogram, find_image
+
+SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX = 0xC00000, 0x80000, 0x20000
 WS_CLIPCHILDREN, WS_THICKFRAME, WS_MAXIMIZEBOX, WS_TABSTOP = 0x2000000, 0x40000, 0x10000, 0x10000
@@ -43,7 +47,6 @@ class LoadedWindowTest(ProgramTestCase):
         return self.reading.control(ID[name])
 
     def test_title_size_place_and_frame(self):
-        self.screenshot("loaded", self.reading)
         main = self.reading.main
         self.assertText(main["title"], TITLE, "title")
         self.assertEqual((main["w"], main["h"]), (416, 133), "outer size")
@@ -58,7 +61,20 @@ class LoadedWindowTest(ProgramTestCase):
         self.assertEqual(main["exstyle"] & ~WS_EX_WINDOWEDGE, 0, "extended style")
         self.assertEqual(main["owner"], 0, "a top-level window of its own")
         self.assertEqual((main["visible"], main["enabled"]), (1, 1))
-        self.assertEqual((main["bigicon"], main["smallicon"]), (1, 1), "big and small icons")
+
+    def test_program_icon_in_the_title_bar(self):
+        # Wine does not answer WM_GETICON from another process, so look at the caption itself:
+        # the program's 16x16 image, laid over the caption's colour, must be there.
+        path = self.screenshot("loaded", self.reading)
+        icon_file = os.path.join(SOURCE_DIR, "src", "res", "Plumweir.ico")
+        frames = self.session.x11(["identify", "-format", "%p %w %h\n", icon_file]).split("\n")
+        small = [f.split()[0] for f in frames if f.endswith(" 16 16")][-1]
+        caption = self.session.x11(["convert", path, "-format", "%[pixel:p{60,3}]", "info:"]).strip()
+        expected = os.path.join(os.path.dirname(path), "icon16-over-caption.png")
+        self.addCleanup(os.remove, expected)
+        self.session.x11(["convert", "%s[%s]" % (icon_file, small), "-background", caption, "-flatten", expected])
+        error, x, y = find_image(self.session, path, (0, 0, 40, 26), expected)
+        self.assertLess(error, 0.05, "the program's small icon in the caption (best match at %s,%s)" % (x, y))
 
     def test_every_control(self):
         for name, cls, parent, x, y, w, h, visible, enabled, text in EXPECTED_CONTROLS:

@@ -8,6 +8,7 @@ is where to click.
 
 import os
 import re
+import subprocess
 
 
 class XInput:
@@ -54,3 +55,20 @@ def colour_histogram(session, path, rect):
             count, r, g, b = (int(v) for v in match.groups())
             counts[(r, g, b)] = counts.get((r, g, b), 0) + count
     return counts
+
+
+def find_image(session, path, rect, image):
+    """Looks for a small image inside an area of a saved screenshot.
+
+    Returns (normalised RMSE, x, y) of the best place, relative to the area; 0 is a perfect
+    match, 1 the worst."""
+    x, y, w, h = rect
+    area = path[:-len(".png")] + "-area.png"
+    session.x11(["convert", path, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", area])
+    done = subprocess.run(["compare", "-metric", "RMSE", "-subimage-search", area, image, "null:"],
+                          env=session.env, capture_output=True, timeout=60, check=False)
+    os.remove(area)
+    match = re.search(r"\(([\d.e+-]+)\) @ (\d+),(\d+)", done.stderr.decode())
+    if not match:
+        return 1.0, None, None  # too dissimilar for a result at all
+    return float(match.group(1)), int(match.group(2)), int(match.group(3))
