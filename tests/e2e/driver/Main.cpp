@@ -21,6 +21,9 @@
 //   waitgone[=ms]        wait until the main window no longer exists
 //   sleep=ms
 //   fileicon=HEXPATH     the icon images in a program file (path as hex GBK bytes)
+//   tips | waittip[=ms]  the tooltip windows and their tools (waittip: once one is shown)
+//   dialog | waitdialog[=ms] | waitnodialog[=ms]    the open-file dialog
+//   droplist             the dropped list of a drop-down list
 //
 // Output: one line per reading, "kind key=value ...", texts as hex GBK bytes ("-" = empty).
 // Exit code 2 when the main window (or a message box that was waited for) is not there.
@@ -34,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/Popups.h"
 #include "driver/Readers.h"
 #include "driver/Target.h"
 
@@ -101,6 +105,16 @@ bool WaitFor(DWORD timeoutMs, bool (*done)()) {
   return true;
 }
 
+template <typename Done>
+bool WaitUntil(DWORD timeoutMs, Done done) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -155,6 +169,19 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         if (!WaitFor(5000, [] { return FindMessageBox() == nullptr; })) return Fail("msgboxstays");
         Sync(main);
+      } else if (name == "tips" || name == "waittip") {
+        if (name == "waittip" && !WaitUntil(Arg(args, 0, 5000), [main] { return FindShownTooltip(main) != nullptr; }))
+          return Fail("notip");
+        PrintTooltips(main);
+      } else if (name == "dialog" || name == "waitdialog") {
+        if (name == "waitdialog" && !WaitUntil(Arg(args, 0, 5000), [main] { return FindFileDialog(main) != nullptr; }))
+          return Fail("nodialog");
+        PrintFileDialog(main);
+      } else if (name == "waitnodialog") {
+        if (!WaitUntil(Arg(args, 0, 5000), [main] { return FindFileDialog(main) == nullptr; })) return Fail("dialogstays");
+        Sync(main);
+      } else if (name == "droplist") {
+        PrintDroppedList(main);
       } else if (name == "close") {
         PostMessageA(main, WM_CLOSE, 0, 0);
       } else if (name == "spin") {

@@ -6,42 +6,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "driver/RemoteBuffer.h"
 #include "driver/Target.h"
 
 namespace driver {
 
 namespace {
-
-// A buffer inside the program's process, for the messages that Wine passes as raw pointers.
-class RemoteBuffer {
- public:
-  RemoteBuffer(HWND owner, SIZE_T size) : size_(size) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(owner, &pid);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  }
-  ~RemoteBuffer() {
-    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
-  }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-  LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
-  std::vector<char> Read() const {
-    std::vector<char> bytes(size_);
-    SIZE_T got = 0;
-    if (address_) ReadProcessMemory(process_, address_, bytes.data(), size_, &got);
-    bytes.resize(got);
-    return bytes;
-  }
-
- private:
-  SIZE_T size_;
-  HANDLE process_ = nullptr;
-  void* address_ = nullptr;
-};
 
 unsigned long long Handle(HWND window) { return reinterpret_cast<uintptr_t>(window); }
 
