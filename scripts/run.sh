@@ -17,13 +17,13 @@ cmake --preset mingw-x86_64 >build/configure-run.log 2>&1 || { cat build/configu
 cmake --build build/mingw-x86_64 -j2 --target Plumweir
 exe=$root/build/mingw-x86_64/src/Plumweir.exe
 
-ensure_prefix "$root/build/wineprefix-run"
-
 headless=0
 if [ -z "${DISPLAY:-}" ]; then
   headless=1
   ensure_display
 fi
+# After the display: the prefix's first processes bind to it.
+ensure_prefix "$root/build/wineprefix-run"
 
 cleanup() {
   [ -n "${program:-}" ] && kill "$program" 2>/dev/null || true

@@ -21,7 +21,11 @@ export WINEPREFIX=$root/$build/wineprefix-tests
 mkdir -p "$WINEPREFIX"
 
 cleanup() {
-  "$WINESERVER" -k >/dev/null 2>&1 || true
+  # The end-to-end suites end their prefix's server themselves; this covers an interrupted run.
+  local prefix
+  for prefix in "$WINEPREFIX" "$root/$build/mingw-x86_64/e2e-wineprefix"; do
+    [ -d "$prefix" ] && WINEPREFIX=$prefix "$WINESERVER" -k >/dev/null 2>&1 || true
+  done
   stop_display
 }
 trap cleanup EXIT
