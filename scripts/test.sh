@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 started=$SECONDS
 build=${PLUMWEIR_BUILD_DIR:-build}
+case $build in /*) ;; *) build=$root/$build ;; esac
+mkdir -p "$build"
 max_i686_size=$((256 * 1024))
 
 bash scripts/setup.sh
@@ -17,13 +19,13 @@ source scripts/wine-env.sh
 
 # Tests under Wine other than the end-to-end ones (those make their own prefix) run in this
 # throw-away prefix rather than in the user's own.
-export WINEPREFIX=$root/$build/wineprefix-tests
+export WINEPREFIX=$build/wineprefix-tests
 mkdir -p "$WINEPREFIX"
 
 cleanup() {
   # The end-to-end suites end their prefix's server themselves; this covers an interrupted run.
   local prefix
-  for prefix in "$WINEPREFIX" "$root/$build/mingw-x86_64/e2e-wineprefix"; do
+  for prefix in "$WINEPREFIX" "$build/mingw-x86_64/e2e-wineprefix"; do
     [ -d "$prefix" ] && WINEPREFIX=$prefix "$WINESERVER" -k >/dev/null 2>&1 || true
   done
   stop_display
