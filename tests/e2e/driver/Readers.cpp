@@ -53,14 +53,13 @@ void PrintMainWindow(HWND main) {
   GetWindowRect(main, &outer);
   GetClientRect(main, &client);
   std::printf("main hwnd=0x%llx class=%s title=%s x=%ld y=%ld w=%ld h=%ld cw=%ld ch=%ld screenw=%d screenh=%d"
-              " visible=%d enabled=%d style=0x%lx exstyle=0x%lx owner=0x%llx bigicon=%d smallicon=%d btnface=0x%06lx\n",
+              " visible=%d enabled=%d style=0x%lx exstyle=0x%lx owner=0x%llx btnface=0x%06lx\n",
               Handle(main), ClassOf(main).c_str(), Hex(WindowText(main)).c_str(), outer.left,
               outer.top, outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom,
               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), IsWindowVisible(main) ? 1 : 0,
               IsWindowEnabled(main) ? 1 : 0, static_cast<unsigned long>(GetWindowLongA(main, GWL_STYLE)),
               static_cast<unsigned long>(GetWindowLongA(main, GWL_EXSTYLE)),
-              Handle(GetWindow(main, GW_OWNER)), SendMessageA(main, WM_GETICON, ICON_BIG, 0) ? 1 : 0,
-              SendMessageA(main, WM_GETICON, ICON_SMALL, 0) ? 1 : 0, static_cast<unsigned long>(GetSysColor(COLOR_BTNFACE)));
+              Handle(GetWindow(main, GW_OWNER)), static_cast<unsigned long>(GetSysColor(COLOR_BTNFACE)));
 }
 
 void PrintControl(HWND main, const char* label, int id) {
