@@ -49,8 +49,9 @@ class TargetSelectionTest(ProgramTestCase):
 
     def wait_dialog(self):
         """Waits for the open-file dialog and checks what holds while it is open."""
-        reading = self.drive("waitdialog=10000", "read=%d" % LABEL, "read=%d" % TARGET)
+        reading = self.drive("waitdialog=10000", "droplist", "read=%d" % LABEL, "read=%d" % TARGET)
         dialog = reading.all("dialog")[0]
+        self.assertEqual(reading.all("droplist")[0]["found"], 0, "the list has closed")
         self.assertText(dialog["title"], DIALOG_TITLE, "dialog title")
         self.assertEqual(dialog["owned"], 1, "the dialog belongs to the main window")
         self.assertEqual(dialog["mainenabled"], 0, "the main window is disabled while it is open")
@@ -72,7 +73,8 @@ class TargetSelectionTest(ProgramTestCase):
 
     def assertChosen(self, target, status):
         """After a confirmed or reused file: no message, the boxes and the bar show the file."""
-        reading = self.dump()
+        reading = self.drive("sleep=300", "dialog", "dump")
+        self.assertEqual(reading.all("dialog")[0]["found"], 0, "one dialog per pick")
         self.assertFalse(reading.msgbox["found"], "no message")
         self.assertEqual(reading.main["enabled"], 1, "the main window is enabled again")
         self.assertEqual((reading.control(LABEL)["visible"], reading.control(TARGET)["visible"],
@@ -107,7 +109,7 @@ class TargetSelectionTest(ProgramTestCase):
         self.assertChosen("notepad.exe", NOTEPAD)
         self.screenshot("close-program-chosen")
         # The same item again opens the dialog again; a cancel then reuses the file, silently.
-        self.pick_from_driver("关闭程序")
+        self.pick_with_mouse("关闭程序")
         self.wait_dialog()
         self.cancel_dialog()
         self.assertChosen("notepad.exe", NOTEPAD)

@@ -21,7 +21,7 @@
 //   waitgone[=ms]        wait until the main window no longer exists
 //   sleep=ms
 //   fileicon=HEXPATH     the icon images in a program file (path as hex GBK bytes)
-//   tips | waittip[=ms]  the tooltip windows and their tools (waittip: once one is shown)
+//   tips                 the tooltip windows and their tools
 //   dialog | waitdialog[=ms] | waitnodialog[=ms]    the open-file dialog
 //   droplist             the dropped list of a drop-down list
 //
@@ -169,9 +169,7 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         if (!WaitFor(5000, [] { return FindMessageBox() == nullptr; })) return Fail("msgboxstays");
         Sync(main);
-      } else if (name == "tips" || name == "waittip") {
-        if (name == "waittip" && !WaitUntil(Arg(args, 0, 5000), [main] { return FindShownTooltip(main) != nullptr; }))
-          return Fail("notip");
+      } else if (name == "tips") {
         PrintTooltips(main);
       } else if (name == "dialog" || name == "waitdialog") {
         if (name == "waitdialog" && !WaitUntil(Arg(args, 0, 5000), [main] { return FindFileDialog(main) != nullptr; }))

@@ -108,12 +108,6 @@ void PrintTooltips(HWND main) {
   }
 }
 
-HWND FindShownTooltip(HWND main) {
-  for (HWND window : TopLevelWindowsOf(main))
-    if (HasClass(window, TOOLTIPS_CLASSA) && !GetWindow(window, GW_OWNER) && IsWindowVisible(window)) return window;
-  return nullptr;
-}
-
 HWND FindFileDialog(HWND main) {
   for (HWND window : TopLevelWindowsOf(main))
     if (HasClass(window, "#32770") && IsWindowVisible(window) && WindowText(window) != texts::kMessageCaption)

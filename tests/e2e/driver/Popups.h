@@ -9,8 +9,6 @@ namespace driver {
 // then, for each tooltip window without an owner, one "tip index= id= flags= hwnd= text=" line per
 // tool (id: the child-window id of the window the tool watches).
 void PrintTooltips(HWND main);
-// A visible tooltip window without an owner, or null.
-HWND FindShownTooltip(HWND main);
 
 // The open-file dialog: a visible dialog of the program other than its message box.
 HWND FindFileDialog(HWND main);
