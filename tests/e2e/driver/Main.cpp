@@ -5,6 +5,7 @@
 //   dump                 the window, every control, the spin control, z-orders, focus,
 //                        status bar and message box
 //   status | focus | msgbox | procs     one of those readings
+//   windows              every top-level window, in EnumWindows order
 //   read=ID              one control
 //   waitstatus[=ms]      wait until the status text changes (a tick came), then read it
 //   watch=ms             read the status bar for ms, printing each change with its time
@@ -40,6 +41,7 @@
 #include "driver/Popups.h"
 #include "driver/Readers.h"
 #include "driver/Target.h"
+#include "driver/TopLevelWindows.h"
 
 using namespace driver;
 
@@ -132,6 +134,8 @@ int main(int argc, char** argv) {
       PrintFileIcon(Unhex(args.empty() ? "-" : args[0]));
     } else if (name == "procs") {
       PrintProcesses();
+    } else if (name == "windows") {
+      PrintTopLevelWindows();
     } else if (name == "waitgone") {
       if (!WaitFor(Arg(args, 0, 10000), [] { return FindMainWindow() == nullptr; })) return Fail("stillthere");
       std::printf("window=gone\n");
