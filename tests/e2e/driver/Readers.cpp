@@ -128,8 +128,9 @@ void PrintStatusBar(HWND statusBar) {
 }
 
 std::string StatusText(HWND statusBar) {
-  const LRESULT lengthAndType = SendMessageA(statusBar, SB_GETTEXTLENGTHA, 0, 0);
-  RemoteBuffer text(statusBar, LOWORD(lengthAndType) + 16);
+  // Room for any status text, not just the current length: a tick may lengthen the text
+  // between a length query and the read.
+  RemoteBuffer text(statusBar, 4096);
   SendMessageA(statusBar, SB_GETTEXTA, 0, text.address());
   std::vector<char> bytes = text.Read();
   bytes.push_back('\0');
