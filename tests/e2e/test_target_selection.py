@@ -5,8 +5,8 @@ Picks made with the mouse or the keyboard go through the dropped list for real; 
 CB_SETCURSEL plus CBN_SELENDOK from the driver, which is what the list sends for a user's pick.
 """
 
-from program import (ACTIONS, ACTION_INDEX, AMOUNT, CANCEL, ID, OK, TARGET, ProgramTestCase, hexed,
-                     minutes_status)
+from program import (ACTIONS, ACTION_INDEX, AMOUNT, CANCEL, ID, MINUTES_TIMER, OK, TARGET,
+                     ProgramTestCase, hexed, minutes_status)
 from wine_session import wait_until
 from xinput import screenshot
 
@@ -132,14 +132,19 @@ class TargetSelectionTest(ProgramTestCase):
                 self.assertText(reading.control(TARGET)["text"], "", "target box")
                 self.assertText(reading.status["text"], "", "status bar unchanged")
 
-    def test_a_countdown_ticks_on_while_the_dialog_and_the_message_are_open(self):
+    def start_harmless_countdown(self):
+        """A one-minute countdown whose action, whichever program action it ends with, finds
+        nothing to run or close."""
         self.drive("settext=%d,%s" % (AMOUNT, hexed("1")),
                    "setsel=%d,%d" % (ACTIONS, ACTION_INDEX["关闭程序"]),
                    "settext=%d,%s" % (TARGET, hexed(HARMLESS_TARGET)),
                    "click=%d" % OK, "waitstatus")
+
+    def test_a_countdown_ticks_on_while_the_dialog_and_the_message_are_open(self):
+        self.start_harmless_countdown()
         self.pick_from_driver("运行程序")
         self.wait_dialog()
-        changes = [c["text"] for c in self.drive("watch=2300").all("change")]
+        changes = [c["text"] for c in self.drive("watch=2600").all("change")]
         first = int(changes[0].split()[-2])
         self.assertEqual(changes, [minutes_status(first - n) for n in range(len(changes))],
                          "one tick after another")
@@ -154,3 +159,11 @@ class TargetSelectionTest(ProgramTestCase):
         self.assertEqual((reading.control(OK)["enabled"], reading.control(CANCEL)["enabled"]), (0, 1),
                          "the countdown still runs")
         self.drive("click=%d" % CANCEL)
+
+    def test_a_countdown_can_end_while_the_dialog_is_open(self):
+        self.start_harmless_countdown()
+        self.pick_from_driver("运行程序")
+        self.wait_dialog()
+        # The rest of the minute at once; the last tick runs the action, which ends the program.
+        self.drive("tick=%d,60" % MINUTES_TIMER)
+        self.assertEqual(self.wait_exit(), 0, "the program ended from inside the dialog's loop")
