@@ -16,6 +16,17 @@ void SelectItem(HWND list, std::int32_t index) {
   SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(ClampSelection(index, itemCount)), 0);
 }
 
+// A control that is disabled while it has the keyboard focus would leave the window with no
+// focus at all, and Tab with nowhere to start from (the OK button disables itself when clicked):
+// the focus moves on to the next tab-stop control, as in a dialog.
+void SetDisabled(HWND window, bool disabled) {
+  HWND focus = GetFocus();
+  const bool hadFocus = disabled && focus && (focus == window || IsChild(window, focus));
+  EnableWindow(window, !disabled);
+  if (!hadFocus) return;
+  if (HWND next = GetNextDlgTabItem(FindMainWindow(), window, FALSE); next && next != window) SetFocus(next);
+}
+
 }  // namespace
 
 std::string ReadProperty(ControlId control, ControlProperty property) {
@@ -50,7 +61,7 @@ void WriteProperty(ControlId control, ControlProperty property, bool value) {
   HWND window = WindowOf(control);
   if (!window) return;
   if (property == ControlProperty::Visible) ShowWindow(window, value ? SW_SHOW : SW_HIDE);
-  if (property == ControlProperty::Disabled) EnableWindow(window, !value);
+  if (property == ControlProperty::Disabled) SetDisabled(window, value);
 }
 
 void SetStatusText(std::int32_t part, const std::string& text) {

@@ -194,5 +194,9 @@ HWND DefaultFocusControl(HWND mainWindow) {
 
 bool PreTranslateWindowMessage(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  return StateOf(root) && IsDialogMessageA(root, &message);
+  if (!StateOf(root)) return false;
+  // Alt+F4 closes the window whichever control has the focus: a drop-down list keeps every
+  // system key to itself (Wine's does), so the key goes to the window instead.
+  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) message.hwnd = root;
+  return IsDialogMessageA(root, &message);
 }
