@@ -33,6 +33,7 @@ cleanup() {
   fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM   # so that the cleanup runs then too
 
 echo "Starting $exe"
 "$WINE64" "$exe" >/dev/null 2>&1 &

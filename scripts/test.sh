@@ -31,6 +31,7 @@ cleanup() {
   stop_display
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM   # so that the cleanup runs then too
 
 for preset in native mingw-x86_64 mingw-i686; do
   echo "== Building $preset"

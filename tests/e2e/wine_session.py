@@ -6,8 +6,10 @@ start helpers (the desktop process, services) that inherit its standard handles 
 and a pipe held by them would never reach its end.
 """
 
+import ctypes
 import os
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
@@ -15,6 +17,7 @@ import time
 WINE64 = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
 SCREEN = "1024x768x24"
+PR_SET_PDEATHSIG = 1
 
 
 class Config:
@@ -27,13 +30,19 @@ class Config:
         self.screenshots = os.path.abspath(screenshots)
 
 
+def _end_with_parent():
+    """In the child: receive SIGTERM when the process that started it dies (also when ctest
+    kills a suite at its timeout), so that no display is left behind."""
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
 def start_xvfb():
     """Starts Xvfb on a free display number; returns (process, ':N')."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-        start_new_session=True)
+        preexec_fn=_end_with_parent)
     os.close(write_end)
     with os.fdopen(read_end) as numbers:
         number = numbers.readline().strip()
