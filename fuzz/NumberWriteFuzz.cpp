@@ -109,10 +109,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // "-1.234567890123e-308" is the longest a finite double is written.
   FUZZ_CHECK(written.size() <= 20, Describe(value, written));
-  // Thirteen significant digits: within half a unit of the thirteenth digit, and a subnormal's
-  // own spacing on top.
+  // Thirteen significant digits: within half a unit of the thirteenth digit, and within one
+  // spacing of doubles more once read back.
   const double back = std::strtod(written.c_str(), nullptr);
-  FUZZ_CHECK(std::fabs(back - value) <= 5.000001e-13 * std::fabs(value) + 5e-324, Describe(value, written));
+  const double spacing = std::nextafter(std::fabs(back), HUGE_VAL) - std::fabs(back);
+  FUZZ_CHECK(std::fabs(back - value) <= 5.000001e-13 * std::fabs(value) + spacing, Describe(value, written));
   // A minute boundary reads back what the previous one wrote: the same number, written the same.
   const double read = ReadAmountNumber(written);
   FUZZ_CHECK(UlpsApart(read, back) <= 1, Describe(value, written));
