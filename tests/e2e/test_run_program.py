@@ -43,9 +43,9 @@ class RunProgramTest(ProgramTestCase):
                                     if w["pid"] == run.pid and w["visible"]], 5)
         self.assertTrue(shown, "the started program's window is shown")
 
-    def test_a_path_with_a_space_starts_that_file_not_its_first_word(self):
-        recorder = WORK_FOLDER + "\\Recorder Space\\" + RECORDER_NAME
-        decoy = WORK_FOLDER + "\\Recorder.exe"  # what an unquoted path would start instead
+    def assertStartsThatFileNotItsFirstWord(self, folder, first_word):
+        recorder = WORK_FOLDER + "\\" + folder + "\\" + RECORDER_NAME
+        decoy = WORK_FOLDER + "\\" + first_word + ".exe"  # what an unquoted path would start instead
         install_recorder(self.session, recorder)
         install_recorder(self.session, decoy)
         end_countdown(self, RUN, target=recorder)
@@ -53,6 +53,13 @@ class RunProgramTest(ProgramTestCase):
 
         self.assertEqual(self.assertRanOnce(recorder).exe.lower(), recorder.lower())
         self.assertEqual(records(self.session, decoy), [], "the decoy did not run")
+
+    def test_a_path_with_a_space_starts_that_file_not_its_first_word(self):
+        self.assertStartsThatFileNotItsFirstWord("Recorder Space", "Recorder")
+
+    def test_a_chinese_path_with_a_space(self):
+        # GBK bytes in the target box, a double-byte folder name on both sides of the space.
+        self.assertStartsThatFileNotItsFirstWord("工具 箱", "工具")
 
     def assertStartsNothing(self, before_ok, after_ok):
         recorder = WORK_FOLDER + "\\run\\" + RECORDER_NAME
