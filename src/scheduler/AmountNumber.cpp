@@ -30,7 +30,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // mantissa * 10^exponent as the nearest double. Within the range where both factors are exact
 // doubles the one multiplication or division rounds correctly; outside it the long double
-// product is rounded once more, which is close enough for amounts no one types.
+// product is rounded once more, which is close enough for amounts no one types. A value beyond
+// the largest double reads as the largest double, not as infinity: an infinite amount would be
+// written back as "inf", which reads as 0 and would end a countdown that the user had lengthened.
 double Scale(std::uint64_t mantissa, long exponent) {
   static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -41,10 +43,10 @@ double Scale(std::uint64_t mantissa, long exponent) {
     return exponent >= 0 ? m * kExactPowers[exponent] : m / kExactPowers[-exponent];
   }
   // Up to 19 digits, so the value's own decimal exponent is exponent + 18 at most.
-  if (exponent > 330) return std::numeric_limits<double>::infinity();
+  if (exponent > 330) return std::numeric_limits<double>::max();
   if (exponent < -360) return 0.0;
   const long double product = static_cast<long double>(mantissa) * std::pow(10.0L, static_cast<long double>(exponent));
-  if (product > static_cast<long double>(std::numeric_limits<double>::max())) return std::numeric_limits<double>::infinity();
+  if (product > static_cast<long double>(std::numeric_limits<double>::max())) return std::numeric_limits<double>::max();
   return static_cast<double>(product);
 }
 

@@ -8,6 +8,7 @@
 #include "app/Globals.h"
 #include "app/Texts.h"
 #include "fakes/FakeSystem.h"
+#include "scheduler/AmountNumber.h"
 #include "scheduler/Countdown.h"
 
 namespace {
@@ -32,6 +33,7 @@ class CountdownTest : public FakeSystemTest {
   }
   void SetText(ControlId box, const std::string& text) { fake.Control(box).text = text; }
   std::string Amount() { return fake.Control(ControlId::编辑框1).text; }
+  double ReadAmountNumberOfBox() { return ReadAmountNumber(Amount()); }
   std::string Status() { return fake.statusParts[0]; }
   std::int32_t Period(ControlId timer) { return fake.Control(timer).period; }
   bool MinutesRunning() { return Period(ControlId::时钟2) > 0; }
@@ -289,6 +291,17 @@ TEST_F(CountdownTest, RaisedAmountRunsItsWholeLength) {
   SetText(ControlId::编辑框1, "3");
   EXPECT_EQ(MinutesTicks(1000), 150);  // the boundaries at 60, 120 and 180 s leave 2, 1 and 0
   EXPECT_EQ(Amount(), "0");
+}
+
+TEST_F(CountdownTest, AnAmountTooLargeForADoubleKeepsCounting) {
+  // Pasted while the box keeps the focus: it must lengthen the countdown, not end it through an
+  // overflow written back as a text that reads as 0.
+  Start("1", texts::kUnitMinutes);
+  SetText(ControlId::编辑框1, "1e999");
+  EXPECT_EQ(MinutesTicks(10 * 60), 10 * 60);
+  EXPECT_TRUE(MinutesRunning());
+  EXPECT_GT(ReadAmountNumberOfBox(), 1e300);
+  EXPECT_THAT(fake.calls, ::testing::Not(::testing::Contains(::testing::HasSubstr("ExitWindowsEx"))));
 }
 
 // ---- Hours mode ----
