@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool imagemagick            # a display of our own, real input, screenshots
   fonts-wqy-microhei locales                # Chinese glyphs and the zh_CN.UTF-8 locale
   python3                                   # the end-to-end harness
+  clang libclang-rt-14-dev                  # the fuzz targets (libFuzzer, sanitizers)
 )
 
 as_root() {

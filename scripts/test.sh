@@ -53,6 +53,8 @@ ensure_display
 status=0
 echo "== Unit tests (native)"
 ctest --test-dir "$build/native" --output-on-failure -j2 || status=1
+echo "== Fuzz targets over their seed corpora"
+bash scripts/fuzz.sh --ci --build-dir "$build/fuzz" || status=1
 echo "== Win32 and end-to-end tests (mingw-x86_64 under Wine, DISPLAY=$DISPLAY)"
 ctest --test-dir "$build/mingw-x86_64" --output-on-failure || status=1
 
