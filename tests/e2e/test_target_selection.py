@@ -124,7 +124,7 @@ class TargetSelectionTest(ProgramTestCase):
                 self.assertMessage(reading, NO_FILE)
                 if action == "运行程序":
                     self.screenshot("no-file-chosen", reading)
-                reading = self.drive("closemsgbox", "dump")
+                reading = self.drive("closemsgbox", "waitenabled", "dump")
                 self.assertEqual(reading.main["enabled"], 1)
                 self.assertEqual((reading.control(LABEL)["visible"], reading.control(TARGET)["visible"],
                                   reading.control(TARGET)["enabled"]), (1, 1, 1),

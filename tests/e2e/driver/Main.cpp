@@ -173,6 +173,9 @@ int main(int argc, char** argv) {
         SendNotifyMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         if (!WaitFor(5000, [] { return FindMessageBox() == nullptr; })) return Fail("msgboxstays");
         Sync(main);
+      } else if (name == "waitenabled") {
+        // A task-modal box enables the program's windows again only after its own window is gone.
+        if (!WaitUntil(Arg(args, 0, 5000), [main] { return IsWindowEnabled(main) != FALSE; })) return Fail("stilldisabled");
       } else if (name == "tips") {
         PrintTooltips(main);
       } else if (name == "dialog" || name == "waitdialog") {
