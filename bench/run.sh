@@ -3,7 +3,8 @@
 # least a window program does here), side by side under Wine (wine64) on a display of its own.
 # A third column shows the same bare window loading the common controls (comctl32), which the
 # program's status bar, spin control and tooltips need: the floor under the program's own cost.
-#   - launch to visible window (median, min, max over several launches, warm wineserver);
+#   - launch to visible window (median, min, max over several launches, warm wineserver), and
+#     the CPU time used in the first 2 s;
 #   - memory 2 s after start (RSS, PSS, anonymous, from /proc/<pid>/smaps_rollup);
 #   - CPU time (utime + stime from /proc/<pid>/stat) over a spell idle, and over a spell of a
 #     running countdown of 9999 minutes, which never ends within it;
@@ -96,7 +97,7 @@ linux_pid() {
   local wanted=$1 pid command
   for _ in $(seq 200); do
     for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-      command=$(tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | head -n 1) || continue
+      command=$(tr '\0' '\n' 2>/dev/null <"/proc/$pid/cmdline" | head -n 1) || continue
       [ "${command,,}" = "${wanted,,}" ] || continue
       grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null || continue
       echo "$pid"
@@ -113,13 +114,16 @@ stat_words() { sed 's/.*) //' "/proc/$1/stat"; }
 cpu_ticks() { stat_words "$1" | awk '{print $12 + $13}'; }
 ticks_per_second=$(getconf CLK_TCK)
 
-# Waits until the process has run for 2 s, then prints "RSS PSS anonymous" in kB.
-memory_at_2s() {
+# Waits until the process has run for 2 s, then prints "RSS PSS anonymous" in kB and the CPU
+# time its threads have used so far in ms (from schedstat, in ns: finer than the clock ticks of
+# /proc/<pid>/stat, and unlike the launch time not stretched by other work on the machine).
+at_2s() {
   local pid=$1 start now
   start=$(stat_words "$pid" | awk -v hz="$ticks_per_second" '{print $20 / hz}')
   now=$(cut -d' ' -f1 /proc/uptime)
   sleep "$(awk -v s="$start" -v n="$now" 'BEGIN { d = s + 2 - n; print (d > 0 ? d : 0) }')"
-  awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} /^Anonymous:/ {a = $2} END {print r, p, a}' "/proc/$pid/smaps_rollup"
+  echo "$(awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} /^Anonymous:/ {a = $2} END {print r, p, a}' "/proc/$pid/smaps_rollup")" \
+    "$(cat "/proc/$pid"/task/*/schedstat | awk '{ns += $1} END {print ns / 1e6}')"
 }
 
 launch() {  # .exe; leaves the driver's slot and the Linux pid in $slot and $pid
@@ -144,7 +148,7 @@ for run in $(seq "$runs"); do
     name=${names[$(((run + i) % 3))]}
     launch "${exe_of[$name]}"
     echo "launch $name $(field ms)" >>"$results"
-    echo "memory $name $(memory_at_2s "$pid")" >>"$results"
+    echo "at_2s $name $(at_2s "$pid")" >>"$results"
     ask close "$slot"
   done
 done
@@ -201,8 +205,10 @@ for label, pick in ((f"launch to visible, median (n={len(launches['program'])})"
     p, b, c = (pick(launches[name]) for name in names)
     goal = f"<= 1.10x: {verdict(p <= 1.1 * b)}" if pick is statistics.median else ""
     row(label, f"{p:.1f} ms", f"{b:.1f} ms", f"{p / b:.2f}", f"{c:.1f} ms", f"{p / c:.2f}", goal)
+p, b, c = (statistics.median(values("at_2s", name, 3)) for name in names)
+row("CPU in the first 2 s (median)", f"{p:.1f} ms", f"{b:.1f} ms", f"{p / b:.2f}", f"{c:.1f} ms", f"{p / c:.2f}")
 for column, label in enumerate(["RSS", "PSS", "anonymous"]):
-    p, b, c = (statistics.median(values("memory", name, column)) for name in names)
+    p, b, c = (statistics.median(values("at_2s", name, column)) for name in names)
     row(f"memory at 2 s, {label} (median)", f"{p:.0f} kB", f"{b:.0f} kB", f"{p / b:.2f}", f"{c:.0f} kB",
         f"{p / c:.2f}", f"<= 1.10x: {verdict(p <= 1.1 * b)}")
 ms = 1000 / hz
