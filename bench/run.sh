@@ -123,7 +123,7 @@ at_2s() {
   now=$(cut -d' ' -f1 /proc/uptime)
   sleep "$(awk -v s="$start" -v n="$now" 'BEGIN { d = s + 2 - n; print (d > 0 ? d : 0) }')"
   echo "$(awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} /^Anonymous:/ {a = $2} END {print r, p, a}' "/proc/$pid/smaps_rollup")" \
-    "$(cat "/proc/$pid"/task/*/schedstat | awk '{ns += $1} END {print ns / 1e6}')"
+    "$(cat "/proc/$pid"/task/*/schedstat 2>/dev/null | awk '{ns += $1} END {print ns / 1e6}')"
 }
 
 launch() {  # .exe; leaves the driver's slot and the Linux pid in $slot and $pid
