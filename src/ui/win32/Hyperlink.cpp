@@ -4,6 +4,7 @@
 
 #include "app/Texts.h"
 #include "ui/LinkOpening.h"
+#include "ui/win32/WindowClass.h"
 
 const char kHyperlinkClassName[] = "PlumweirHyperlink";
 
@@ -105,17 +106,6 @@ LRESULT CALLBACK HyperlinkProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 bool RegisterHyperlinkClass(HINSTANCE instance) {
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, kHyperlinkClassName, &existing)) return true;
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = HyperlinkProc;
-  windowClass.cbWndExtra = sizeof(LONG_PTR);
-  windowClass.hInstance = instance;
-  // The system's pointing hand; systems too old to have one get the arrow.
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_HAND);
-  if (windowClass.hCursor == nullptr) windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = nullptr;  // the link paints its own background
-  windowClass.lpszClassName = kHyperlinkClassName;
-  return RegisterClassA(&windowClass) != 0;
+  // The flags live in the window's extra bytes; the cursor is the system's pointing hand.
+  return RegisterOwnWindowClass(instance, {kHyperlinkClassName, HyperlinkProc, kRedrawOnResize, IDC_HAND, sizeof(LONG_PTR)});
 }

@@ -1,6 +1,7 @@
 #include "ui/win32/LabelWindow.h"
 
 #include "ui/win32/WindowAccess.h"
+#include "ui/win32/WindowClass.h"
 
 const char kLabelClassName[] = "PlumweirLabel";
 
@@ -40,11 +41,5 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 bool RegisterLabelClass(HINSTANCE instance) {
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = LabelProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kLabelClassName;
-  return RegisterClassA(&windowClass) != 0;
+  return RegisterOwnWindowClass(instance, {kLabelClassName, LabelProc, kRedrawOnResize, IDC_ARROW, 0});
 }

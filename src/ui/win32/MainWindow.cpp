@@ -9,6 +9,7 @@
 #include "ui/win32/Events.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/WindowAccess.h"
+#include "ui/win32/WindowClass.h"
 
 namespace {
 
@@ -152,13 +153,7 @@ void SetIcons(HWND window, HINSTANCE instance) {
 }  // namespace
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
-  WNDCLASSA windowClass = {};
-  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kMainWindowClassName;
-  return RegisterClassA(&windowClass) != 0;
+  return RegisterOwnWindowClass(instance, {kMainWindowClassName, MainWindowProc, kRedrawOnResize, IDC_ARROW, 0});
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {

@@ -2,6 +2,7 @@
 
 #include "ui/ControlRules.h"
 #include "ui/win32/Events.h"
+#include "ui/win32/WindowClass.h"
 
 const char kTimerClassName[] = "PlumweirTimer";
 
@@ -25,11 +26,7 @@ LRESULT CALLBACK TimerProc(HWND timer, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 bool RegisterTimerClass(HINSTANCE instance) {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = TimerProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kTimerClassName;
-  return RegisterClassA(&windowClass) != 0;
+  return RegisterOwnWindowClass(instance, {kTimerClassName, TimerProc, 0, nullptr, 0});
 }
 
 void SetTimerPeriod(HWND timer, std::int32_t period) {
