@@ -4,20 +4,14 @@
 
 namespace {
 ReleaseStep releaseStep = nullptr;
-ReleaseStep platformRelease = nullptr;
 }  // namespace
 
 void RegisterReleaseStep(ReleaseStep step) { releaseStep = step; }
-void RegisterPlatformRelease(ReleaseStep step) { platformRelease = step; }
 
 void RunShutdownSequence() {
   // Cleared before it runs, so that it runs once even if a release step ends the program.
   if (ReleaseStep step = releaseStep) {
     releaseStep = nullptr;
-    step();
-  }
-  if (ReleaseStep step = platformRelease) {
-    platformRelease = nullptr;
     step();
   }
 }

@@ -6,26 +6,22 @@
 namespace {
 
 int releases = 0;
-int platformReleases = 0;
 void CountRelease() { ++releases; }
-void CountPlatformRelease() { ++platformReleases; }
 
 class LifecycleTest : public FakeSystemTest {
  protected:
   void SetUp() override {
     FakeSystemTest::SetUp();
-    releases = platformReleases = 0;
+    releases = 0;
     RegisterReleaseStep(CountRelease);
-    RegisterPlatformRelease(CountPlatformRelease);
   }
   void TearDown() override { RunShutdownSequence(); }
 };
 
-TEST_F(LifecycleTest, ShutdownSequenceRunsTheReleaseStepOnceThenThePlatformRelease) {
+TEST_F(LifecycleTest, ShutdownSequenceRunsTheReleaseStepOnce) {
   RunShutdownSequence();
   RunShutdownSequence();
   EXPECT_EQ(releases, 1);
-  EXPECT_EQ(platformReleases, 1);
 }
 
 TEST_F(LifecycleTest, ExitProgramReleasesOnceAndEndsTheProcessWithItsCode) {
