@@ -12,7 +12,7 @@ started=$SECONDS
 build=${PLUMWEIR_BUILD_DIR:-build}
 case $build in /*) ;; *) build=$root/$build ;; esac
 mkdir -p "$build"
-max_i686_size=$((256 * 1024))
+max_i686_size=$((128 * 1024))  # one small file to download, icon included
 
 bash scripts/setup.sh
 source scripts/wine-env.sh
