@@ -12,6 +12,15 @@
 namespace fuzz {
 
 // The bytes of a text as C escapes, so that a report can be pasted into a unit test.
+// How many doubles lie between a and b (of the same sign); infinity counts as the double after
+// the largest finite one.
+inline std::uint64_t UlpsApart(double a, double b) {
+  std::uint64_t x, y;
+  std::memcpy(&x, &a, sizeof x);
+  std::memcpy(&y, &b, sizeof y);
+  return x > y ? x - y : y - x;
+}
+
 inline std::string Escaped(const std::string& text) {
   std::string out;
   for (unsigned char c : text) {

@@ -65,15 +65,6 @@ PlainDecimal PickDecimal(const std::string& s) {
   return d;
 }
 
-// How many doubles lie between a and b (of the same sign); infinity counts as the double after
-// the largest finite one.
-std::uint64_t UlpsApart(double a, double b) {
-  std::uint64_t x, y;
-  std::memcpy(&x, &a, sizeof x);
-  std::memcpy(&y, &b, sizeof y);
-  return x > y ? x - y : y - x;
-}
-
 std::string Describe(const std::string& text, double read, double reference) {
   char numbers[96];
   std::snprintf(numbers, sizeof numbers, " read %.17g, strtod %.17g", read, reference);
@@ -118,19 +109,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The reader sees the narrowed text: full-width forms read as their ASCII characters.
   const double readNarrowed = ReadAmountNumber(narrowed);
-  FUZZ_CHECK(UlpsApart(read, readNarrowed) == 0, Describe(text, read, readNarrowed));
+  FUZZ_CHECK(fuzz::UlpsApart(read, readNarrowed) == 0, Describe(text, read, readNarrowed));
   if (IsAscii(text)) {
     FUZZ_CHECK(narrowed == text, "text \"" + fuzz::Escaped(text) + "\"");
     const std::string wide = Widened(text);
     FUZZ_CHECK(NarrowText(wide) == text, "text \"" + fuzz::Escaped(text) + "\"");
     const double readWide = ReadAmountNumber(wide);
-    FUZZ_CHECK(UlpsApart(read, readWide) == 0, Describe(wide, readWide, read));
+    FUZZ_CHECK(fuzz::UlpsApart(read, readWide) == 0, Describe(wide, readWide, read));
   }
 
   // Against strtod on the plain decimal the grammar picks out.
   const PlainDecimal decimal = PickDecimal(narrowed);
   if (!decimal.found) {
-    FUZZ_CHECK(UlpsApart(read, 0.0) == 0, Describe(text, read, 0.0));
+    FUZZ_CHECK(fuzz::UlpsApart(read, 0.0) == 0, Describe(text, read, 0.0));
     return 0;
   }
   // The reader gives the largest double where strtod overflows to infinity.
@@ -140,6 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Up to 15 digits scaled by at most 10^22 are exact doubles multiplied or divided once, which
   // rounds correctly; beyond that the reader may be one double off.
   const bool mustBeExact = decimal.significantDigits <= 15 && decimal.exponent >= -22 && decimal.exponent <= 22;
-  FUZZ_CHECK(UlpsApart(read, reference) <= (mustBeExact ? 0u : 1u), Describe(text, read, reference));
+  FUZZ_CHECK(fuzz::UlpsApart(read, reference) <= (mustBeExact ? 0u : 1u), Describe(text, read, reference));
   return 0;
 }

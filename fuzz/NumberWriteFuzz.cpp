@@ -75,13 +75,6 @@ std::string ReferenceWriting(double value) {
   return written;
 }
 
-std::uint64_t UlpsApart(double a, double b) {
-  std::uint64_t x, y;
-  std::memcpy(&x, &a, sizeof x);
-  std::memcpy(&y, &b, sizeof y);
-  return x > y ? x - y : y - x;
-}
-
 std::string Describe(double value, const std::string& written) {
   char number[64];
   std::snprintf(number, sizeof number, "value %a (%.17g)", value, value);
@@ -116,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(std::fabs(back - value) <= 5.000001e-13 * std::fabs(value) + spacing, Describe(value, written));
   // A minute boundary reads back what the previous one wrote: the same number, written the same.
   const double read = ReadAmountNumber(written);
-  FUZZ_CHECK(UlpsApart(read, back) <= 1, Describe(value, written));
+  FUZZ_CHECK(fuzz::UlpsApart(read, back) <= 1, Describe(value, written));
   FUZZ_CHECK(WriteAmountNumber(read) == written, Describe(value, written) + " rewritten \"" + WriteAmountNumber(read) + "\"");
   return 0;
 }

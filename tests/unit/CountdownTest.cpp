@@ -39,6 +39,17 @@ class CountdownTest : public FakeSystemTest {
   bool MinutesRunning() { return Period(ControlId::时钟2) > 0; }
   bool HoursRunning() { return Period(ControlId::时钟1) > 0; }
 
+  // A fresh window with the given choices, an earlier status text and counters that a refused
+  // start must leave alone, then OK.
+  void StartFromAKnownState(const char* amount, const char* unit, const char* action, const char* target) {
+    ResetFake();
+    Choose(ControlId::组合框1, action);
+    SetText(ControlId::编辑框2, target);
+    fake.statusParts[0] = "earlier";
+    secondsLeft = minutesLeft = kUntouched;
+    Start(amount, unit);
+  }
+
   void Start(const std::string& amount, const char* unit) {
     SetText(ControlId::编辑框1, amount);
     Choose(ControlId::组合框2, unit);
@@ -93,13 +104,7 @@ TEST_F(CountdownTest, RefusedStartShowsItsMessageAndChangesNothing) {
   };
   for (const RefusedStart& c : cases) {
     SCOPED_TRACE(std::string(c.amount) + " / " + c.unit + " / " + c.action);
-    ResetFake();
-    Choose(ControlId::组合框1, c.action);
-    SetText(ControlId::编辑框2, c.target);
-    fake.statusParts[0] = "earlier";
-    secondsLeft = minutesLeft = kUntouched;
-
-    Start(c.amount, c.unit);
+    StartFromAKnownState(c.amount, c.unit, c.action, c.target);
 
     EXPECT_THAT(fake.calls, ElementsAre("MessageBoxA(0, \"" + std::string(c.message) + "\", \"提示：\", 8192)"));
     EXPECT_TRUE(fake.writes.empty());
@@ -133,13 +138,7 @@ TEST_F(CountdownTest, AcceptedStartArmsOneTimerThenDisablesOkBeforeEnablingCance
   };
   for (const AcceptedStart& c : cases) {
     SCOPED_TRACE(std::string(c.amount) + " / " + c.unit + " / " + c.action);
-    ResetFake();
-    Choose(ControlId::组合框1, c.action);
-    SetText(ControlId::编辑框2, c.target);
-    fake.statusParts[0] = "earlier";
-    secondsLeft = minutesLeft = kUntouched;
-
-    Start(c.amount, c.unit);
+    StartFromAKnownState(c.amount, c.unit, c.action, c.target);
 
     EXPECT_TRUE(fake.calls.empty());
     EXPECT_THAT(fake.writes, ElementsAre(c.timerWrite, "按钮1.Disabled=true", "按钮2.Disabled=false"));
