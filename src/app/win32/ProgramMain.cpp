@@ -1,23 +1,25 @@
 #include "app/win32/ProgramMain.h"
 
+#include <cstring>
+#include <string>
+
 #include "app/Globals.h"
 #include "app/Lifecycle.h"
+#include "app/ProgramFolder.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/WindowAccess.h"
 
 namespace {
 
-// The folder that holds the executable: its full path up to, not including, the last backslash.
-// The path is stepped character by character, since the second byte of a double-byte character
-// may be 0x5C.
+bool IsLeadByteOfSystemCodePage(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
+
+// The working directory becomes the executable's own folder.
 void EnterProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, sizeof path);
-  char* lastBackslash = nullptr;
-  for (char* at = path; *at; at = CharNextA(at))
-    if (*at == '\\') lastBackslash = at;
-  if (lastBackslash) *lastBackslash = '\0';
-  SetCurrentDirectoryA(path);
+  // Read no further than the buffer: older systems leave a truncated path unterminated.
+  const std::string folder = ProgramFolderOf(std::string(path, strnlen(path, sizeof path)), IsLeadByteOfSystemCodePage);
+  SetCurrentDirectoryA(folder.c_str());
 }
 
 void RunEventLoop() {
