@@ -13,14 +13,20 @@
 
 namespace {
 
-// The boundaries between the characters of a text, its end included: a byte of 0x80 or above
-// leads a double-byte character; a lead byte that ends the text stands alone.
+// Code page 936: 0x81..0xFE lead a double-byte character; 0x80 (the euro sign) stands alone.
+bool LeadsTwoBytes(char byte) {
+  const unsigned char value = static_cast<unsigned char>(byte);
+  return value >= 0x81 && value <= 0xFE;
+}
+
+// The boundaries between the characters of a text, its end included; a lead byte that ends the
+// text stands alone.
 std::vector<bool> CharacterStarts(const std::string& text) {
   std::vector<bool> starts(text.size() + 1, false);
   std::size_t i = 0;
   while (i < text.size()) {
     starts[i] = true;
-    i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1;
+    i += LeadsTwoBytes(text[i]) ? 2 : 1;
   }
   if (i == text.size()) starts[i] = true;
   return starts;
@@ -32,7 +38,7 @@ std::int32_t ReferenceFind(const std::string& text, const std::string& sought) {
   std::size_t i = 0;
   while (i <= text.size() && text.size() - i >= sought.size()) {
     if (text.compare(i, sought.size(), sought) == 0) return static_cast<std::int32_t>(i + 1);
-    if (static_cast<unsigned char>(text[i]) >= 0x80) {
+    if (LeadsTwoBytes(text[i])) {
       if (i + 1 >= text.size()) return -1;
       i += 2;
     } else {

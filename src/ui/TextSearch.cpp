@@ -2,7 +2,12 @@
 
 namespace {
 
-bool IsLeadByte(char byte) { return static_cast<unsigned char>(byte) >= 0x80; }
+// Code page 936 leads its double-byte characters with 0x81..0xFE; 0x80 is the euro sign, one
+// byte on its own, and may well stand just before a backslash.
+bool IsLeadByte(char byte) {
+  const unsigned char value = static_cast<unsigned char>(byte);
+  return value >= 0x81 && value <= 0xFE;
+}
 
 }  // namespace
 

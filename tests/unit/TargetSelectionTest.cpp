@@ -84,6 +84,7 @@ TEST_F(TargetSelectionTest, CloseProgramLeavesTheWholeBareNameForAnyPath) {
       {"C:\\\x90\x5C" "dir\\tool.exe", "tool.exe"},
       {"C:\\dir\\\x90\x5C" "tool.exe", "\x90\x5C" "tool.exe"},
       {"D:\\Apps\\tool.exe", "tool.exe"},  // a typed name the dialog completed with "exe"
+      {"C:\\\x80\\tool.exe", "tool.exe"},   // a folder named by the euro sign, one byte in code page 936
   };
   for (const auto& row : cases) {
     SCOPED_TRACE(row.path);

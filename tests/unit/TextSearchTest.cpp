@@ -31,6 +31,8 @@ TEST(TextSearchTest, FindTextTriesOnlyPlacesWhereACharacterStarts) {
       {"ab\x90", "\\", -1},                              // lead byte cut off by the end
       {"a\x90\\", "\\", -1},                             // ... takes the byte after it along
       {"\xD6\xD0\\x", "\\", 3},
+      {"\x80\\a.exe", "\\", 2},                         // 0x80 is the euro sign, a whole character
+      {"a\xFF\\", "\\", 3},                              // 0xFF leads no character either
   };
   for (const FindCase& row : cases) {
     SCOPED_TRACE(row.text);
@@ -90,6 +92,7 @@ TEST(TextSearchTest, BareFileNameKeepsAllAfterTheLastSeparatorWhole) {
       {"C:\\dir\\\x90\x5C" "tool.exe", "\x90\x5C" "tool.exe"},             // 0x5C inside the name
       {"D:\\Apps\\tool.exe", "tool.exe"},
       {"C:\\a\x90", "a\x90"},                                              // lead byte cut off by the end
+      {"C:\\Tools\x80\\app.exe", "app.exe"},                             // a folder name ending in the euro sign
   };
   for (const BareCase& row : cases) {
     SCOPED_TRACE(row.path);
