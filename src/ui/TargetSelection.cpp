@@ -34,6 +34,14 @@ std::string FilterList() {
 constexpr std::uint32_t kDialogFlags = platform::OFN_HIDEREADONLY | platform::OFN_OVERWRITEPROMPT |
                                        platform::OFN_EXPLORER | platform::OFN_ENABLESIZING;
 
+// A path is MAX_PATH characters, and most characters of a Chinese path are two bytes in code page
+// 936: a buffer of MAX_PATH bytes would have the dialog refuse such a path (Windows) or cut it
+// (Wine), and a cut path names another file.
+constexpr std::size_t kFileBufferSize = 2 * platform::kMaxPath;
+// Put in the buffer's last byte: a path that fits has its terminating zero there at the latest,
+// while a path the dialog had to cut leaves no zero anywhere in the buffer.
+constexpr char kUnwritten = '\x01';
+
 }  // namespace
 
 void ActionSelected() {
@@ -67,9 +75,10 @@ void ActionSelected() {
 
 bool OpenFileDialog() {
   const std::string filter = FilterList();
-  char file[platform::kMaxPath] = {};
+  char file[kFileBufferSize] = {};
   const std::string current = ReadProperty(ControlId::通用对话框2, ControlProperty::FileName);
-  std::memcpy(file, current.data(), current.size() < sizeof file ? current.size() : sizeof file - 1);
+  std::memcpy(file, current.data(), current.size() < sizeof file - 2 ? current.size() : sizeof file - 2);
+  file[sizeof file - 1] = kUnwritten;
 
   platform::OpenFileNameA request{};
   request.lStructSize = sizeof request;
@@ -93,8 +102,8 @@ bool OpenFileDialog() {
   if (disabledHere) platform::EnableWindow(mainWindow, 1);
   if (platform::IsWindow(focused)) platform::SetFocus(focused);
 
-  if (!confirmed) return false;
-  file[sizeof file - 1] = '\0';
+  // A path the dialog could not give whole is no choice: it counts like a cancel.
+  if (!confirmed || !std::memchr(file, '\0', sizeof file)) return false;
   WriteProperty(ControlId::通用对话框2, ControlProperty::FileName, std::string(file));
   return true;
 }

@@ -187,7 +187,7 @@ TEST_F(TargetSelectionTest, DialogRequestCarriesTheSettings) {
   EXPECT_EQ(record.hwndOwner, kFakeMainWindow);
   EXPECT_EQ(request.filterBytes, texts::kFileFilterDescription + std::string(3, '\0'));
   EXPECT_EQ(record.nFilterIndex, 1u);
-  EXPECT_EQ(record.nMaxFile, 260u);
+  EXPECT_EQ(record.nMaxFile, 520u);  // MAX_PATH characters of two bytes
   EXPECT_EQ(request.initialFile, kNotepad);
   EXPECT_EQ(record.lpstrTitle, nullptr);
   EXPECT_EQ(record.lpstrInitialDir, nullptr);
@@ -198,13 +198,46 @@ TEST_F(TargetSelectionTest, DialogRequestCarriesTheSettings) {
   EXPECT_EQ(record.lpfnHook, nullptr);
 }
 
-TEST_F(TargetSelectionTest, DialogBufferHoldsAtMostTheFirst259BytesOfTheFileName) {
-  const std::string longName = "C:\\" + std::string(300, 'x');
+TEST_F(TargetSelectionTest, DialogBufferHoldsAtMostTheFirst518BytesOfTheFileName) {
+  const std::string longName = "C:\\" + std::string(600, 'x');
   fake.Control(ControlId::通用对话框2).text = longName;
   EXPECT_FALSE(OpenFileDialog());
   ASSERT_EQ(fake.dialogRequests.size(), 1u);
-  EXPECT_EQ(fake.dialogRequests[0].initialFile, longName.substr(0, 259));
+  EXPECT_EQ(fake.dialogRequests[0].initialFile, longName.substr(0, 518));
   EXPECT_EQ(fake.Control(ControlId::通用对话框2).text, longName);  // a cancel changes nothing
+}
+
+// Paths are MAX_PATH characters, and in code page 936 most characters of a Chinese path take two
+// bytes: a path the dialog gives must reach the target box whole, never cut.
+TEST_F(TargetSelectionTest, AChineseFolderPathLongerThan259BytesIsTakenWhole) {
+  std::string folder = "C:";
+  for (int level = 0; level < 6; ++level) folder += "\\" + std::string(40, '\xD6');  // 20 characters a level
+  const std::string path = folder + "\\abcdefghijklmnopqrstuvwxyz.exe";
+  ASSERT_GT(path.size(), 259u);
+  for (const bool wineCuts : {false, true}) {
+    SCOPED_TRACE(wineCuts);
+    ResetFake();
+    fake.dialogCutsLongPath = wineCuts;
+    fake.dialogChoice = path;
+    Pick(texts::kActionRunProgram);
+    EXPECT_EQ(TargetBox().text, path);
+    EXPECT_EQ(Status(), path);
+    EXPECT_THAT(fake.messages, IsEmpty());
+  }
+}
+
+// Should a path still not fit, nothing cut is taken for the target: it counts as a failed dialog.
+TEST_F(TargetSelectionTest, APathTheDialogHadToCutIsNotTaken) {
+  const std::string tooLong = "C:\\" + std::string(600, 'x') + ".exe";
+  for (const bool hadEarlier : {false, true}) {
+    SCOPED_TRACE(hadEarlier);
+    ResetFake();
+    if (hadEarlier) ConfirmEarlier(texts::kActionRunProgram, kNotepad);
+    fake.dialogCutsLongPath = true;
+    fake.dialogChoice = tooLong;
+    EXPECT_FALSE(OpenFileDialog());
+    EXPECT_EQ(fake.Control(ControlId::通用对话框2).text, hadEarlier ? kNotepad : "");
+  }
 }
 
 TEST_F(TargetSelectionTest, MainWindowIsDisabledDuringTheDialogAndTheFocusReturnsAfter) {

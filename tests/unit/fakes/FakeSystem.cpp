@@ -332,7 +332,11 @@ Bool GetOpenFileNameA(OpenFileNameA* request) {
   if (Fake().whileModal) Fake().whileModal();
   if (!Fake().dialogChoice) return 0;
   const std::string& path = *Fake().dialogChoice;
-  if (path.size() + 1 > request->nMaxFile) return 0;
+  if (path.size() + 1 > request->nMaxFile) {
+    if (!Fake().dialogCutsLongPath) return 0;
+    std::memcpy(request->lpstrFile, path.data(), request->nMaxFile);
+    return 1;
+  }
   std::memcpy(request->lpstrFile, path.c_str(), path.size() + 1);
   return 1;
 }

@@ -88,6 +88,9 @@ struct FakeSystem {
 
   // File dialog: the path the user confirms, or nothing for a cancel.
   std::optional<std::string> dialogChoice;
+  // A path too long for the buffer is refused (Windows: FNERR_BUFFERTOOSMALL), or, as Wine 8
+  // does, written cut to the buffer without a terminating zero and reported as chosen.
+  bool dialogCutsLongPath = false;
   std::vector<DialogRequest> dialogRequests;
   platform::Handle focus = 0;
   bool mainWindowEnabled = true;
