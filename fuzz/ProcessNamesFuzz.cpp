@@ -19,9 +19,11 @@ constexpr std::size_t kMaxProcesses = 16;
 constexpr std::size_t kExeNameBytes = platform::kMaxPath - 1;  // what a process record holds
 
 bool IsAsciiUpper(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+// Code page 936: 0x81..0xFE lead a double-byte character; 0x80 (the euro sign) and 0xFF stand alone.
+bool LeadsTwoBytes(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 // Two file names are the same when they are, character by character, the same double-byte
-// character (a byte of 0x80 or above and the byte after it) or the same single-byte character
+// character (a lead byte and the byte after it) or the same single-byte character
 // once A to Z are taken as a to z.
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -29,7 +31,7 @@ bool SameName(const std::string& a, const std::string& b) {
   while (i < a.size()) {
     const unsigned char x = static_cast<unsigned char>(a[i]);
     const unsigned char y = static_cast<unsigned char>(b[i]);
-    if (x >= 0x80 || y >= 0x80) {
+    if (LeadsTwoBytes(x) || LeadsTwoBytes(y)) {
       const std::size_t width = i + 1 < a.size() ? 2 : 1;
       if (a.compare(i, width, b, i, width) != 0) return false;
       i += width;
@@ -60,7 +62,7 @@ void CheckLowerCase(const std::string& name) {
     // are folded.
     for (std::size_t i = 0; i < name.size(); ++i) {
       const unsigned char c = static_cast<unsigned char>(name[i]);
-      if (c >= 0x80) {
+      if (LeadsTwoBytes(c)) {
         FUZZ_CHECK(lower.compare(i, 2, name, i, 2) == 0, where);
         ++i;
       } else {

@@ -2,12 +2,11 @@
 
 #include <cstring>
 
+#include "app/CodePage.h"
 #include "app/Globals.h"
 #include "platform/Platform.h"
 
 namespace {
-
-bool IsLeadByte(unsigned char byte) { return byte >= 0x80; }
 
 platform::Bool CollectEachWindow(platform::Handle window, std::intptr_t /*appValue*/) {
   CollectWindow(window);

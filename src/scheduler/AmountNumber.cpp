@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <limits>
 
-namespace {
+#include "app/CodePage.h"
 
-bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+namespace {
 
 // The ASCII character a double-byte GBK character stands for, or 0 if it is not narrowed.
 char NarrowPair(unsigned char lead, unsigned char trail) {

@@ -1,22 +1,13 @@
 #include "ui/TextSearch.h"
 
-namespace {
-
-// Code page 936 leads its double-byte characters with 0x81..0xFE; 0x80 is the euro sign, one
-// byte on its own, and may well stand just before a backslash.
-bool IsLeadByte(char byte) {
-  const unsigned char value = static_cast<unsigned char>(byte);
-  return value >= 0x81 && value <= 0xFE;
-}
-
-}  // namespace
+#include "app/CodePage.h"
 
 std::int32_t FindText(const std::string& text, const std::string& sought) {
   const std::size_t length = text.size();
   std::size_t at = 0;
   while (length - at >= sought.size()) {
     if (text.compare(at, sought.size(), sought) == 0) return static_cast<std::int32_t>(at + 1);
-    if (IsLeadByte(text[at])) {
+    if (IsLeadByte(static_cast<unsigned char>(text[at]))) {
       // A double-byte character is stepped over whole; a lead byte cut off by the end ends the search.
       if (at + 1 >= length) return -1;
       at += 2;

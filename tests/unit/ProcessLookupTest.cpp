@@ -28,7 +28,7 @@ TEST(LowerCaseNameTest, FoldsAsciiCapitalsOnlyAndKeepsDoubleByteCharactersWhole)
       {"@AZ[`az{", "@az[`az{"},              // only A..Z move
       {"\x7F" "A", "\x7F" "a"},              // 0x7F is not a lead byte
       {"\x81" "A" "B", "\x81" "A" "b"},      // a trail byte that looks like 'A' stays
-      {"\x80" "Z" "Z", "\x80" "Z" "z"},      // 0x80 already leads
+      {"\x80" "Z" "Z", "\x80" "z" "z"},      // 0x80, the euro sign, stands alone
       {"\xFE" "\x81" "A", "\xFE" "\x81" "a"},  // a trail byte of 0x81 does not lead in turn
       {"\xB2\xE2\xCA\xD4.EXE", "\xB2\xE2\xCA\xD4.exe"},
       {"AB\x81", "ab\x81"},                  // a lead byte right before the end
