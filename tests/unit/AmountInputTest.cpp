@@ -50,6 +50,8 @@ TEST(AmountInputTest, NormaliseAmountLeavesAnIntegerOrNothing) {
       {"-2147483649", "-2147483648"},
       {"9223372036854775808", "2147483647"},  // beyond 64 bits as well
       {"-99999999999999999999999", "-2147483648"},
+      {"18446744073709551617", "2147483647"},    // 2^64 + 1: read without saturating it would wrap to 1
+      {"-18446744073709551617", "-2147483648"},
   };
   for (const Case& c : cases) EXPECT_EQ(NormaliseAmount(c.text), c.normalised) << "text: " << c.text;
 }
@@ -82,6 +84,8 @@ TEST(AmountInputTest, SpinArrowsStepWithinOneTo9999AndWrap) {
       {"2147483647", 1, 1},        // no overflow past the 32-bit range
       {"-2147483648", -1, 9999},
       {"99999999999", 1, 1},
+      {"18446744073709551617", 1, 1},  // saturated, not wrapped to 1 and stepped to 2
+      {"5", 0, 5},                     // no direction: nothing to step
   };
   for (const Case& c : cases)
     EXPECT_EQ(SpinAmount(c.text, c.delta, 1, 9999), c.result) << "text: " << c.text << ", delta " << c.delta;

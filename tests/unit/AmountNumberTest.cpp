@@ -100,6 +100,10 @@ TEST(AmountNumberTest, ReadAmountNumberKeepsLongAndExtremeNumbersInRange) {
   // Too large for a double: the largest one, never infinity.
   EXPECT_EQ(ReadAmountNumber("1e999"), std::numeric_limits<double>::max());
   EXPECT_EQ(ReadAmountNumber("-1e999"), -std::numeric_limits<double>::max());
+  // Just past the largest double, where the product is formed in long double and only then
+  // narrowed: it must be capped there too, or it turns into infinity.
+  EXPECT_EQ(ReadAmountNumber("1e309"), std::numeric_limits<double>::max());
+  EXPECT_EQ(ReadAmountNumber("-2e308"), -std::numeric_limits<double>::max());
   EXPECT_EQ(ReadAmountNumber("1.79769313486231575e308"), std::numeric_limits<double>::max());
   EXPECT_EQ(ReadAmountNumber("1e-999"), 0.0);
   EXPECT_EQ(ReadAmountNumber("1e99999999999999999999"), std::numeric_limits<double>::max());
