@@ -49,25 +49,24 @@ class TargetSelectionTest : public FakeSystemTest {
   const std::string& Status() { return fake.statusParts[0]; }
 };
 
-TEST_F(TargetSelectionTest, RunProgramShowsTheBoxThenPutsTheFullPathInBoxAndStatusBar) {
-  fake.dialogChoice = kNotepad;
-  Pick(texts::kActionRunProgram);
-  EXPECT_THAT(fake.writes, ElementsAre("标签2.Visible=true", "编辑框2.Visible=true", "编辑框2.Disabled=false",
-                                       "通用对话框2.FileName=" + kNotepad, "编辑框2.Text=" + kNotepad));
-  EXPECT_EQ(TargetBox().text, kNotepad);
-  EXPECT_EQ(Status(), kNotepad);
-  EXPECT_EQ(fake.dialogRequests.size(), 1u);
-  EXPECT_THAT(fake.messages, IsEmpty());
-}
-
-TEST_F(TargetSelectionTest, CloseProgramPutsTheBareNameInTheBoxAndTheFullPathInTheStatusBar) {
-  fake.dialogChoice = kNotepad;
-  Pick(texts::kActionCloseProgram);
-  EXPECT_THAT(fake.writes, ElementsAre("标签2.Visible=true", "编辑框2.Visible=true", "编辑框2.Disabled=false",
-                                       "通用对话框2.FileName=" + kNotepad, "编辑框2.Text=notepad.exe"));
-  EXPECT_EQ(Status(), kNotepad);
-  EXPECT_EQ(fake.dialogRequests.size(), 1u);
-  EXPECT_THAT(fake.messages, IsEmpty());
+// The run action gets the full path, the close action the bare name.
+TEST_F(TargetSelectionTest, AProgramActionShowsTheBoxThenFillsItAndPutsTheFullPathInTheStatusBar) {
+  const struct {
+    const char* action;
+    std::string box;
+  } cases[] = {{texts::kActionRunProgram, kNotepad}, {texts::kActionCloseProgram, "notepad.exe"}};
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.action);
+    ResetFake();
+    fake.dialogChoice = kNotepad;
+    Pick(row.action);
+    EXPECT_THAT(fake.writes, ElementsAre("标签2.Visible=true", "编辑框2.Visible=true", "编辑框2.Disabled=false",
+                                         "通用对话框2.FileName=" + kNotepad, "编辑框2.Text=" + row.box));
+    EXPECT_EQ(TargetBox().text, row.box);
+    EXPECT_EQ(Status(), kNotepad);
+    EXPECT_EQ(fake.dialogRequests.size(), 1u);
+    EXPECT_THAT(fake.messages, IsEmpty());
+  }
 }
 
 // The close action compares the box with executable names, so any path must leave the whole
