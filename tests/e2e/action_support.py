@@ -27,10 +27,12 @@ Record = namedtuple("Record", "pid exe cwd command_line")
 # --- paths ------------------------------------------------------------------------------------
 
 def unix_path(session, windows_path):
-    """A path on the prefix's drive C: as a Linux path."""
-    if windows_path[:3].upper() != "C:\\":
-        raise ValueError("not on drive C: %s" % windows_path)
-    return os.path.join(session.config.prefix, "drive_c", *windows_path[3:].split("\\"))
+    """A path on one of the prefix's drives (C:, or one a test added) as a Linux path: each drive
+    is a link in the prefix's dosdevices folder."""
+    drive, root, rest = windows_path[:2], windows_path[2:3], windows_path[3:]
+    if not (drive[:1].isalpha() and drive[1:] == ":" and root == "\\"):
+        raise ValueError("not a full path on a drive: %s" % windows_path)
+    return os.path.join(session.config.prefix, "dosdevices", drive.lower(), *rest.split("\\"))
 
 
 def windows_path(linux_path):
@@ -50,14 +52,14 @@ def remove_work_folder(session):
 # --- the recorder -----------------------------------------------------------------------------
 
 def install_recorder(session, at):
-    """Copies the recorder to a C: path of the session's prefix (its folders are made)."""
+    """Copies the recorder to a full path on a drive of the session's prefix (its folders are made)."""
     target = unix_path(session, at)
     os.makedirs(os.path.dirname(target), exist_ok=True)
     shutil.copyfile(os.path.join(os.path.dirname(session.config.driver), "e2e_recorder.exe"), target)
 
 
 def records(session, recorder):
-    """Every start of the recorder at a C: path, in order."""
+    """Every start of the recorder at a full path on a drive of the prefix, in order."""
     log = os.path.splitext(unix_path(session, recorder))[0] + ".log"
     if not os.path.exists(log):
         return []

@@ -49,12 +49,20 @@ class ProgramTestCase(unittest.TestCase):
 
     def setUp(self):
         self.x = XInput(self.session)
-        self.process = self.session.start([WINE64, self.session.config.exe])
+        self.process = None
         self.addCleanup(self._end_program)
+        self.start_program(self.session.config.exe)
+
+    def start_program(self, exe, folder=None):
+        """Starts the program file exe (a Linux path) with the Linux folder folder (default: the
+        runner's own) as working directory, and waits for its window; one already running is
+        ended first."""
+        self._end_program()
+        self.process = self.session.start([WINE64, exe], cwd=folder)
         self.drive("wait=20000")
 
     def _end_program(self):
-        if self.process.poll() is None:
+        if self.process and self.process.poll() is None:
             run_driver(self.session, "close", allow_error=True)
             try:
                 self.process.wait(timeout=10)

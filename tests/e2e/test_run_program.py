@@ -7,6 +7,8 @@ which each test removes, with whatever the program started, when it is done.
 """
 
 import os
+import shutil
+import tempfile
 
 from action_support import (RECORDER_NAME, WORK_FOLDER, end_countdown, install_recorder,
                             kill_prefix_processes, prefix_processes, program_folder, records,
@@ -42,6 +44,34 @@ class RunProgramTest(ProgramTestCase):
         shown = wait_until(lambda: [w for w in windows_of(self.drive("windows"), RECORDER_NAME)
                                     if w["pid"] == run.pid and w["visible"]], 5)
         self.assertTrue(shown, "the started program's window is shown")
+
+    def add_drive(self, letter):
+        """Gives the prefix a drive whose root is a fresh Linux folder, for this test only; returns
+        the folder."""
+        root = tempfile.mkdtemp(prefix="plumweir-e2e-drive-")
+        self.addCleanup(shutil.rmtree, root, ignore_errors=True)
+        link = os.path.join(self.session.config.prefix, "dosdevices", letter.lower() + ":")
+        os.symlink(root, link)  # fails if the prefix already has that drive
+        self.addCleanup(os.remove, link)
+        return root
+
+    def test_a_program_at_a_drive_root_starts_the_target_in_that_root(self):
+        # Started in another folder of the same drive: there "R:" alone names that folder, the
+        # drive's current directory, not its root (from another drive it would mean R:\ anyway).
+        root = self.add_drive("R")
+        program = os.path.join(root, os.path.basename(self.session.config.exe))
+        shutil.copyfile(self.session.config.exe, program)
+        recorder = "R:\\" + RECORDER_NAME
+        install_recorder(self.session, recorder)
+        started_in = unix_path(self.session, "R:\\elsewhere")
+        os.mkdir(started_in)
+        self.start_program(program, folder=started_in)
+        end_countdown(self, RUN, target=recorder)
+        self.assertEqual(self.wait_exit(), 0, "the program ends with exit code 0")
+
+        run = self.assertRanOnce(recorder)
+        self.assertEqual((run.exe, run.cwd), (recorder, "R:\\"),
+                         "the recorder at R:\\ ran in the program's folder, the drive's root")
 
     def assertStartsThatFileNotItsFirstWord(self, folder, first_word):
         recorder = WORK_FOLDER + "\\" + folder + "\\" + RECORDER_NAME

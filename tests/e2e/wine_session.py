@@ -112,9 +112,10 @@ class WineSession:
             out.seek(0)
             return done.returncode, out.read().decode("latin-1")
 
-    def start(self, argv):
-        """Starts a program and returns its process without waiting."""
-        return subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
+    def start(self, argv, cwd=None):
+        """Starts a program and returns its process without waiting; Wine makes the Linux folder
+        cwd (default: ours) its working directory."""
+        return subprocess.Popen(argv, env=self.env, cwd=cwd, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def x11(self, argv, timeout=30):
