@@ -36,3 +36,10 @@ if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
   echo "setup: generating the zh_CN.UTF-8 locale"
   as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
+
+# A locale whose decimal point is a comma, so that the unit tests can show the amount is still
+# read and written with ".", whatever the locale (without one that test is skipped).
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "setup: generating the de_DE.UTF-8 locale"
+  as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
