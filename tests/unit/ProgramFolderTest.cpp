@@ -3,11 +3,10 @@
 
 #include <string>
 
+#include "app/CodePage.h"
 #include "app/ProgramFolder.h"
 
 namespace {
-
-bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
 TEST(ProgramFolderTest, FolderOfTheExecutable) {
   struct Case {
@@ -30,7 +29,7 @@ TEST(ProgramFolderTest, FolderOfTheExecutable) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.modulePath);
-    EXPECT_EQ(ProgramFolderOf(c.modulePath, IsGbkLeadByte), c.folder);
+    EXPECT_EQ(ProgramFolderOf(c.modulePath, IsLeadByte), c.folder);
   }
 }
 

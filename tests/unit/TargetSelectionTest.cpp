@@ -19,6 +19,13 @@ using ::testing::IsEmpty;
 
 const std::string kNotepad = "C:\\Windows\\notepad.exe";
 
+// What each program action puts in the target box for notepad: the run action the full path,
+// the close action the bare name.
+const struct {
+  const char* action;
+  std::string box;
+} kTargetOfEachAction[] = {{texts::kActionRunProgram, kNotepad}, {texts::kActionCloseProgram, "notepad.exe"}};
+
 std::string H(platform::Handle handle) { return std::to_string(handle); }
 
 std::string NoTargetMessageCall() {
@@ -49,13 +56,8 @@ class TargetSelectionTest : public FakeSystemTest {
   const std::string& Status() { return fake.statusParts[0]; }
 };
 
-// The run action gets the full path, the close action the bare name.
 TEST_F(TargetSelectionTest, AProgramActionShowsTheBoxThenFillsItAndPutsTheFullPathInTheStatusBar) {
-  const struct {
-    const char* action;
-    std::string box;
-  } cases[] = {{texts::kActionRunProgram, kNotepad}, {texts::kActionCloseProgram, "notepad.exe"}};
-  for (const auto& row : cases) {
+  for (const auto& row : kTargetOfEachAction) {
     SCOPED_TRACE(row.action);
     ResetFake();
     fake.dialogChoice = kNotepad;
@@ -115,11 +117,7 @@ TEST_F(TargetSelectionTest, CancelWithoutAnEarlierFileShowsTheMessageAndKeepsBox
 }
 
 TEST_F(TargetSelectionTest, CancelAfterAnEarlierFileReusesItWithoutAMessage) {
-  const struct {
-    const char* action;
-    std::string box;
-  } cases[] = {{texts::kActionRunProgram, kNotepad}, {texts::kActionCloseProgram, "notepad.exe"}};
-  for (const auto& row : cases) {
+  for (const auto& row : kTargetOfEachAction) {
     SCOPED_TRACE(row.action);
     ResetFake();
     ConfirmEarlier(texts::kActionRunProgram, kNotepad);
